@@ -1,0 +1,35 @@
+#include "framework/error.h"
+
+namespace tundeck {
+
+namespace {
+
+struct IoMessage {
+    unsigned code;
+    const char* text;
+};
+
+constexpr IoMessage IoMessages[] = {
+    {IoFileNotFound, "File not found"},
+    {3, "Invalid filename"},
+    {4, "Too many open files"},
+    {IoAccessDenied, "File access denied"},
+    {IoReadBeyondEnd, "Read beyond end of file"},
+    {IoDiskFull, "Disk full"},
+    {103, "File not open"},
+};
+
+} // namespace
+
+std::string IoErrorText(unsigned code) {
+    for (const IoMessage& m : IoMessages) {
+        if (m.code == code) {
+            return m.text;
+        }
+    }
+    return "I/O error " + std::to_string(code);
+}
+
+void RaiseIoError(unsigned code) { throw Error(IoErrorText(code)); }
+
+} // namespace tundeck

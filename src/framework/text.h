@@ -1,0 +1,19 @@
+#pragma once
+// Plain-text helpers shared by the file formats.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tundeck {
+
+// Every line followed by CR LF, the last one included.
+std::string JoinLinesCrLf(const std::vector<std::string>& lines);
+
+// ASCII lower case; other bytes of the single-byte code page stay as they are.
+std::string LowerAscii(std::string_view text);
+
+// Text from the last "." that stands after the last "\" and ":", lower-cased; empty if none.
+std::string PathExtension(std::string_view path);
+
+} // namespace tundeck
