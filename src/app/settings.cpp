@@ -161,7 +161,8 @@ void ApplySettingsLine(std::string_view line, Settings& settings, SettingsTarget
     if (key == nullptr) {
         return;
     }
-    const std::string_view value = line.size() > KeyPartLength ? line.substr(KeyPartLength) : std::string_view();
+    const std::string_view value =
+        line.size() > KeyPartLength ? line.substr(KeyPartLength) : std::string_view();
     std::visit(Applier{value, settings, target}, key->destination);
 }
 

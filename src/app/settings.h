@@ -39,7 +39,7 @@ struct WindowGeometry {
 
 // Receives the lines that act on the windows, at the moment each line is read.
 class SettingsTarget {
-public:
+  public:
     virtual ~SettingsTarget() = default;
     // Makes `directory` the browsed one; false (and nothing changed) if that fails.
     virtual bool SetBrowserDirectory(const std::string& directory) = 0;
@@ -59,5 +59,14 @@ void ApplySettingsLine(std::string_view line, Settings& settings, SettingsTarget
 // The whole file: 23 key lines, an empty line and the warning, each ending in CR LF.
 std::string FormatSettingsFile(const Settings& settings, const std::string& lastDirectory,
                                const WindowGeometry& geometry);
+
+} // namespace tundeck
+
+namespace tundeck {
+
+// The settings file lives beside the executable, never in the current directory.
+inline std::string SettingsPath(const std::string& programDirectory) {
+    return programDirectory + "tundeck.ini";
+}
 
 } // namespace tundeck

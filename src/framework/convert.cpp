@@ -11,7 +11,9 @@ namespace tundeck {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view SkipBlanks(std::string_view text) {
     std::size_t i = 0;

@@ -27,9 +27,13 @@ std::string IoErrorText(unsigned code) {
             return m.text;
         }
     }
-    return "I/O error " + std::to_string(code);
+    std::string text = "I/O error ";
+    text += std::to_string(code);
+    return text;
 }
 
-void RaiseIoError(unsigned code) { throw Error(IoErrorText(code)); }
+void RaiseIoError(unsigned code) {
+    throw Error(IoErrorText(code));
+}
 
 } // namespace tundeck

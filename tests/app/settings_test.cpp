@@ -28,7 +28,7 @@ struct RecordingTarget : SettingsTarget {
 };
 
 class SettingsFile : public ::testing::Test {
-protected:
+  protected:
     Settings settings;
     RecordingTarget target;
 
@@ -138,7 +138,7 @@ TEST_F(SettingsFile, MalformedIntegerStopsWithItsMessage) {
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'3x' is not a valid integer value");
     }
-    EXPECT_TRUE(settings.ShowFullPath);      // applied before the bad line
+    EXPECT_TRUE(settings.ShowFullPath);        // applied before the bad line
     EXPECT_TRUE(settings.AutoPlayAfterRandom); // never reached
     EXPECT_THROW(Read("Melvn3Y="), Error);
 }

@@ -1,0 +1,97 @@
+# Shared by run.sh and test.sh: package installation and the Wine session.
+# shellcheck shell=bash
+
+TUNDECK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_ROOT="$TUNDECK_ROOT/build"
+
+NATIVE_PACKAGES=(g++ cmake ninja-build googletest clang-14 libclang-rt-14-dev)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth)
+
+# Installs the Debian packages of the arguments that are missing.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing ${missing[*]}" >&2
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+# Configures (once) and builds the Windows tree; extra arguments name targets.
+build_windows() {
+    local dir="$BUILD_ROOT/mingw"
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$TUNDECK_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE="$TUNDECK_ROOT/cmake/mingw-w64.cmake" \
+            -DTUNDECK_WINEPREFIX="$WINEPREFIX" >/dev/null
+    fi
+    if [ $# -gt 0 ]; then
+        cmake --build "$dir" -j2 --target "$@"
+    else
+        cmake --build "$dir" -j2
+    fi
+}
+
+# Starts an X server of our own on a free display and exports DISPLAY.
+start_xvfb() {
+    local displayfile
+    displayfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local tries=0
+    while [ ! -s "$displayfile" ] && [ $tries -lt 100 ]; do
+        sleep 0.1
+        tries=$((tries + 1))
+    done
+    export DISPLAY=":$(cat "$displayfile")"
+    rm -f "$displayfile"
+}
+
+export WINEPREFIX="$BUILD_ROOT/wineprefix"
+
+# Creates the prefix once and sets whether a window manager places Wine's windows: Y on the
+# user's desktop, N on our own X server, which has none (every DestroyWindow would otherwise
+# wait two seconds for it).
+prepare_wineprefix() {
+    local managed=$1
+    export WINEDEBUG=-all,err+module WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ ! -f "$WINEPREFIX/.tundeck-ready" ]; then
+        mkdir -p "$WINEPREFIX"
+        wine wineboot --init </dev/null >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+            </dev/null >/dev/null 2>&1
+        touch "$WINEPREFIX/.tundeck-ready"
+    fi
+    if [ "$(cat "$WINEPREFIX/.tundeck-managed" 2>/dev/null)" != "$managed" ]; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f </dev/null >/dev/null 2>&1
+        echo "$managed" >"$WINEPREFIX/.tundeck-managed"
+    fi
+    # A changed setting only takes effect with a new server.
+    wineserver -w
+}
+
+# A persistent, primed wineserver: without it every Wine process pays for starting the
+# server and its helpers, and the helpers hold our output pipes open.
+start_wineserver() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine wineboot </dev/null >/dev/null 2>&1
+}
+
+# Keeps the Wine desktop process alive between GUI processes.
+start_desktop_keeper() {
+    wine "$BUILD_ROOT/mingw/tests/tools/wintool.exe" keep </dev/null >/dev/null 2>&1 &
+}
+
+stop_wine_session() {
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}

@@ -1,0 +1,38 @@
+#include "app/application.h"
+
+namespace tundeck {
+
+Application::Application(UserInteraction& ui, std::string programDirectory)
+    : form1_(ui, std::move(programDirectory)), form2_(ui), form3_(ui), form4_(ui) {}
+
+void Application::Start() {
+    form1_.Create();
+    form2_.Create(form1_.Handle(), "Tundeck Setup", 440, 372);
+    form3_.Create(form1_.Handle(), "About Tundeck", 434, 302);
+    form4_.Create(form1_.Handle(), "View/Edit ID3-Tag", 443, 411);
+}
+
+void Application::Run() {
+    HWND main = form1_.Handle();
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorA(main, form1_.Accelerators(), &msg)) {
+            continue;
+        }
+        // Tab and the arrow keys move between the main window's controls.
+        if (IsDialogMessageA(main, &msg)) {
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void Application::End() {
+    form4_.Destroy();
+    form3_.Destroy();
+    form2_.Destroy();
+    form1_.Destroy();
+}
+
+} // namespace tundeck

@@ -1,0 +1,311 @@
+#include "app/mp3.h"
+
+#include "app/commands.h"
+#include "app/transport_buttons_win.h"
+#include "framework/file_io_win.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+namespace tundeck {
+
+namespace {
+
+constexpr const char* MainClassName = "TundeckMain";
+constexpr const char* SplitterClassName = "TundeckSplitter";
+constexpr const char* BrowserFilter = "Mp3-files (*.mp3;*.m3u)|*.mp3;*.m3u|All files (*.*)|*.*";
+constexpr DWORD MainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr int ListRowHeight = 18;
+
+constexpr std::array<int, 4> StatusPanelWidths = {248, 89, 110, 126};
+constexpr std::array<const char*, 4> StatusPanelTexts = {"", "Time:", "Sel. time:", "Total time:"};
+
+constexpr MenuItemSpec MainMenu[] = {
+    {"&File", 0},
+    {"&Options...", CmdOptions},
+    {"&Save Playlist As...\tCtrl+S", CmdSavePlaylist},
+    {"E&xit", CmdExit},
+    {nullptr, 0},
+    {"&Help", 0},
+    {"&About", CmdAbout},
+    {nullptr, 0},
+};
+
+struct KindStyle {
+    const char* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+KindStyle StyleOf(ControlKind kind) {
+    constexpr DWORD List = WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    constexpr DWORD IconList = List | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    constexpr DWORD IconCombo = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL;
+    switch (kind) {
+    case ControlKind::Label:
+        return {"STATIC", SS_CENTER | SS_NOPREFIX, 0};
+    case ControlKind::DriveSelector:
+        return {"COMBOBOX", IconCombo, 0};
+    case ControlKind::DirectoryList:
+        return {"LISTBOX", IconList | LBS_WANTKEYBOARDINPUT, WS_EX_CLIENTEDGE};
+    case ControlKind::FileList:
+        return {"LISTBOX", IconList | LBS_EXTENDEDSEL, WS_EX_CLIENTEDGE};
+    case ControlKind::FilterSelector:
+        return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
+    case ControlKind::Splitter:
+        return {SplitterClassName, 0, 0};
+    case ControlKind::Playlist:
+        return {"LISTBOX", List | LBS_EXTENDEDSEL | WS_HSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::UpDown:
+        return {UPDOWN_CLASSA, UDS_ARROWKEYS, 0};
+    case ControlKind::GlyphButton:
+        return {"BUTTON", BS_OWNERDRAW, 0};
+    case ControlKind::Button:
+        return {"BUTTON", BS_PUSHBUTTON, 0};
+    case ControlKind::StatusBar:
+        return {STATUSCLASSNAMEA, SBARS_SIZEGRIP, 0};
+    }
+    return {"STATIC", 0, 0};
+}
+
+RECT ToRect(const DesignRect& r) {
+    return {r.Left, r.Top, r.Left + r.Width, r.Top + r.Height};
+}
+
+TransportGlyph GlyphOf(int id) {
+    return static_cast<TransportGlyph>(id - IdBitBtn1);
+}
+
+// The outer rectangle of a main window whose client area is `width` x `height` at (left, top).
+RECT OuterRect(int left, int top, int width, int height) {
+    RECT r{0, 0, width, height};
+    AdjustWindowRectEx(&r, MainStyle, TRUE, 0);
+    return {left, top, left + r.right - r.left, top + r.bottom - r.top};
+}
+
+} // namespace
+
+Form1::Form1(UserInteraction& ui, std::string programDirectory)
+    : Window(ui), programDirectory_(std::move(programDirectory)) {}
+
+void Form1::Create() {
+    RegisterClass(MainClassName, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE));
+    RegisterClass(SplitterClassName, nullptr, GetSysColorBrush(COLOR_BTNFACE));
+    Window::Create(MainClassName, "Tundeck v1.4", MainStyle, 0,
+                   OuterRect(10, 10, DesignClientWidth, DesignClientHeight), nullptr, nullptr);
+}
+
+HWND Form1::Control(ControlId id) const {
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+void Form1::OnCreate() {
+    font_ =
+        Font(CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
+    CreateMenuAndShortcuts();
+    CreateControls();
+    tooltips_.Add(Control(IdButton7), RandomButtonHint);
+    focused_ = Control(IdButton4);
+    SetFocus(focused_);
+    if (FileExists(SettingsPath(programDirectory_))) {
+        ReadSettingsFile();
+    }
+}
+
+void Form1::OnDestroy() {
+    WriteSettingsFile();
+}
+
+bool Form1::OnClose() {
+    // The application destroys its windows in order once the event loop has ended.
+    PostQuitMessage(0);
+    return true;
+}
+
+void Form1::Exit4Click() {
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+void Form1::CreateMenuAndShortcuts() {
+    SetMenu(Handle(), BuildMenuBar(MainMenu));
+    ACCEL saveShortcut{FCONTROL | FVIRTKEY, 'S', CmdSavePlaylist};
+    accelerators_ = CreateAcceleratorTableA(&saveShortcut, 1);
+}
+
+void Form1::CreateControls() {
+    tooltips_.Create(Handle());
+    for (const ControlSpec& spec : MainControls()) {
+        CreateControl(spec);
+    }
+    statusBar_.Attach(Control(IdStatusBar1));
+    statusBar_.SetWidths(StatusPanelWidths);
+    for (int panel = 0; panel < static_cast<int>(StatusPanelTexts.size()); ++panel) {
+        statusBar_.SetText(panel, StatusPanelTexts[static_cast<std::size_t>(panel)]);
+    }
+    HWND upDown = Control(IdUpDown1);
+    SendMessageA(upDown, UDM_SETRANGE32, static_cast<WPARAM>(-32768), 32767);
+    SendMessageA(upDown, UDM_SETPOS32, 0, 0);
+    browser_.Attach(Control(IdDriveComboBox1), Control(IdDirectoryListBox1), Control(IdFileListBox1),
+                    Control(IdFilterComboBox1), BrowserFilter);
+}
+
+void Form1::CreateControl(const ControlSpec& spec) {
+    const KindStyle kind = StyleOf(spec.Kind);
+    const DWORD tabStop = spec.TabOrder >= 0 && spec.Kind != ControlKind::Splitter ? WS_TABSTOP : 0;
+    HWND control = CreateChild(Handle(), kind.className, spec.Caption, kind.style | tabStop | WS_VISIBLE,
+                               kind.exStyle, spec.Id, ToRect(spec.Design));
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    controls_[spec.Id] = control;
+    if (spec.HintShown && spec.Hint[0] != '\0') {
+        tooltips_.Add(control, spec.Hint);
+    }
+}
+
+void Form1::OnCommand(int id, int code, HWND control) {
+    if (control != nullptr && browser_.OnCommand(control, code)) {
+        return;
+    }
+    switch (id) {
+    case CmdExit:
+        Exit4Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::OnSize(int /*width*/, int /*height*/) {
+    // The status bar lays itself out along the bottom edge when told of the new size.
+    SendMessageA(statusBar_.Handle(), WM_SIZE, 0, 0);
+}
+
+LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_DRAWITEM:
+        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_MEASUREITEM:
+        OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_VKEYTOITEM:
+        return browser_.OnKeyToItem(reinterpret_cast<HWND>(lParam), LOWORD(wParam)) ? -2 : -1;
+    case WM_SETCURSOR:
+        return OnSetCursor(reinterpret_cast<HWND>(wParam)) ? TRUE : DefaultHandling(message, wParam, lParam);
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case WM_SETFOCUS:
+        if (focused_ != nullptr) {
+            SetFocus(focused_);
+        }
+        return 0;
+    default:
+        return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+bool Form1::OnSetCursor(HWND window) {
+    // The column bar moves sideways, the row bar up and down.
+    const char* cursor = window == Control(IdPanel1)   ? IDC_SIZEWE
+                         : window == Control(IdPanel2) ? IDC_SIZENS
+                                                       : nullptr;
+    if (cursor == nullptr) {
+        return false;
+    }
+    SetCursor(LoadCursor(nullptr, cursor));
+    return true;
+}
+
+void Form1::OnActivate(bool active) {
+    if (active) {
+        if (focused_ != nullptr) {
+            SetFocus(focused_);
+        }
+        return;
+    }
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(Handle(), focus)) {
+        focused_ = focus;
+    }
+}
+
+void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID >= IdBitBtn1 && item.CtlID <= IdBitBtn5) {
+        DrawTransportButton(item, GlyphOf(static_cast<int>(item.CtlID)));
+        return;
+    }
+    browser_.OnDrawItem(item);
+}
+
+void Form1::OnMeasureItem(MEASUREITEMSTRUCT& item) const {
+    // The selection field of a drop-down list gets the height that makes the combo 22 high.
+    item.itemHeight = item.itemID == static_cast<UINT>(-1) ? 16 : ListRowHeight;
+}
+
+void Form1::ReadSettingsFile() {
+    const std::string text = ReadFileBytes(SettingsPath(programDirectory_));
+    for (std::string_view line : SplitSettingsLines(text)) {
+        ApplySettingsLine(line, settings_, *this);
+    }
+}
+
+void Form1::WriteSettingsFile() {
+    ReplaceFileBytes(SettingsPath(programDirectory_),
+                     FormatSettingsFile(settings_, browser_.Directory(), Geometry()));
+}
+
+WindowGeometry Form1::Geometry() const {
+    if (!IsIconic(Handle()) && !IsZoomed(Handle())) {
+        RECT outer{};
+        RECT client{};
+        GetWindowRect(Handle(), &outer);
+        GetClientRect(Handle(), &client);
+        return {outer.left, outer.top, client.right, client.bottom};
+    }
+    // Minimised or maximised: the normal position and size are what the next run restores.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(Handle(), &placement);
+    const RECT normal = placement.rcNormalPosition;
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, MainStyle, TRUE, 0);
+    return {normal.left, normal.top, (normal.right - normal.left) - (frame.right - frame.left),
+            (normal.bottom - normal.top) - (frame.bottom - frame.top)};
+}
+
+bool Form1::SetBrowserDirectory(const std::string& directory) {
+    return browser_.ChangeDirectory(directory);
+}
+
+void Form1::SetWindowLeft(std::int32_t left) {
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    SetWindowPos(Handle(), nullptr, left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::SetWindowTop(std::int32_t top) {
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    SetWindowPos(Handle(), nullptr, r.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::SetClientWidth(std::int32_t width) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const RECT outer = OuterRect(0, 0, width, client.bottom);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.right, outer.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::SetClientHeight(std::int32_t height) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const RECT outer = OuterRect(0, 0, client.right, height);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.right, outer.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace tundeck

@@ -1,0 +1,103 @@
+#include "framework/controls_win.h"
+
+#include "framework/error.h"
+
+#include <commctrl.h>
+
+#include <cstddef>
+
+namespace tundeck {
+
+HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle, int id,
+                 RECT bounds) {
+    HWND child = CreateWindowExA(exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top,
+                                 bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                                 nullptr);
+    if (child == nullptr) {
+        throw Error("Cannot create a control of class " + std::string(className));
+    }
+    return child;
+}
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+void Tooltips::Create(HWND owner) {
+    owner_ = owner;
+    tooltip_ = CreateWindowExA(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (tooltip_ == nullptr) {
+        throw Error("Cannot create the tooltips");
+    }
+    // Room for hints of two lines.
+    SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+}
+
+void Tooltips::Add(HWND control, const std::string& text) {
+    // A lone CR separates the lines of a hint; the tip control breaks lines at CR LF.
+    std::string shown;
+    for (char c : text) {
+        shown += c;
+        if (c == '\r') {
+            shown += '\n';
+        }
+    }
+    TTTOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = owner_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = shown.data(); // the tip control keeps a copy
+    SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void StatusBar::SetWidths(std::span<const int> widths) {
+    widths_.assign(widths.begin(), widths.end());
+    std::vector<int> edges;
+    int right = 0;
+    for (std::size_t i = 0; i < widths_.size(); ++i) {
+        right += widths_[i];
+        edges.push_back(i + 1 == widths_.size() ? -1 : right);
+    }
+    SendMessageA(bar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+}
+
+void StatusBar::SetText(int panel, const std::string& text) {
+    SendMessageA(bar_, SB_SETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string StatusBar::Text(int panel) const {
+    const LRESULT length = LOWORD(SendMessageA(bar_, SB_GETTEXTLENGTHA, static_cast<WPARAM>(panel), 0));
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(bar_, SB_GETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+HMENU BuildMenuBar(std::span<const MenuItemSpec> items) {
+    HMENU bar = CreateMenu();
+    HMENU popup = nullptr;
+    const char* popupCaption = nullptr;
+    for (const MenuItemSpec& item : items) {
+        if (item.Caption == nullptr) {
+            AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), popupCaption);
+            popup = nullptr;
+        } else if (item.Id == 0) {
+            popup = CreatePopupMenu();
+            popupCaption = item.Caption;
+        } else {
+            AppendMenuA(popup, MF_STRING, static_cast<UINT_PTR>(item.Id), item.Caption);
+        }
+    }
+    return bar;
+}
+
+} // namespace tundeck

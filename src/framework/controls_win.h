@@ -1,0 +1,81 @@
+#pragma once
+// Thin helpers over the standard and common controls.
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tundeck {
+
+HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle, int id,
+                 RECT bounds);
+
+std::string WindowText(HWND window);
+
+// Owns a GDI object.
+template <typename Handle> class GdiObject {
+  public:
+    GdiObject() = default;
+    explicit GdiObject(Handle handle) : handle_(handle) {}
+    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            handle_ = std::exchange(other.handle_, nullptr);
+        }
+        return *this;
+    }
+    ~GdiObject() { Reset(); }
+    Handle Get() const { return handle_; }
+
+  private:
+    void Reset() {
+        if (handle_ != nullptr) {
+            DeleteObject(handle_);
+            handle_ = nullptr;
+        }
+    }
+
+    Handle handle_ = nullptr;
+};
+
+using Font = GdiObject<HFONT>;
+
+// Tooltips for a window's controls, one tool per control window.
+class Tooltips {
+  public:
+    void Create(HWND owner);
+    void Add(HWND control, const std::string& text);
+    HWND Handle() const { return tooltip_; }
+
+  private:
+    HWND owner_ = nullptr;
+    HWND tooltip_ = nullptr;
+};
+
+// A status bar with fixed panel widths.
+class StatusBar {
+  public:
+    void Attach(HWND bar) { bar_ = bar; }
+    HWND Handle() const { return bar_; }
+    void SetWidths(std::span<const int> widths);
+    void SetText(int panel, const std::string& text);
+    std::string Text(int panel) const;
+
+  private:
+    HWND bar_ = nullptr;
+    std::vector<int> widths_;
+};
+
+struct MenuItemSpec {
+    const char* Caption; // nullptr ends a popup
+    int Id;              // 0 opens a popup with this caption
+};
+
+// A menu bar from a flat table: popups open with Id 0 and close with a nullptr caption.
+HMENU BuildMenuBar(std::span<const MenuItemSpec> items);
+
+} // namespace tundeck

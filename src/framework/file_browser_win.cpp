@@ -1,0 +1,255 @@
+#include "framework/file_browser_win.h"
+
+#include "framework/shell_icons_win.h"
+#include "framework/text.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <set>
+
+namespace tundeck {
+
+namespace {
+
+constexpr int IndentPerLevel = 10;
+
+std::string CurrentDirectory() {
+    char buffer[MAX_PATH * 4] = {};
+    const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
+    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
+std::vector<std::string> SplitOn(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::string::npos ? end : end - start));
+        if (end == std::string::npos) {
+            return parts;
+        }
+        start = end + 1;
+    }
+}
+
+bool NameLess(const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) < 0;
+}
+
+// Names in `directory` matching `pattern`, directories or plain files by `wantDirectories`.
+void FindNames(const std::string& directory, const std::string& pattern, bool wantDirectories,
+               std::set<std::string>& names) {
+    std::string query = directory;
+    if (!query.empty() && query.back() != '\\') {
+        query += '\\';
+    }
+    query += pattern;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(query.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    constexpr DWORD Unwanted = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    do {
+        const bool isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        const std::string name = data.cFileName;
+        if (isDirectory == wantDirectories && (data.dwFileAttributes & Unwanted) == 0 && name != "." &&
+            name != "..") {
+            names.insert(name);
+        }
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+}
+
+std::vector<std::string> SortedNames(const std::set<std::string>& names) {
+    std::vector<std::string> sorted(names.begin(), names.end());
+    std::sort(sorted.begin(), sorted.end(), NameLess);
+    return sorted;
+}
+
+std::string ListText(HWND list, int row) {
+    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, row, 0);
+    if (length == LB_ERR) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+// Fills a list box in one go with redrawing off.
+void FillList(HWND list, const std::vector<std::string>& texts) {
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& text : texts) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+} // namespace
+
+void FileBrowser::Attach(HWND drives, HWND directories, HWND files, HWND filters, const std::string& filter) {
+    drives_ = drives;
+    directories_ = directories;
+    files_ = files;
+    filters_ = filters;
+    const std::vector<std::string> parts = SplitOn(filter, '|');
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+        SendMessageA(filters_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(parts[i].c_str()));
+        masks_.push_back(parts[i + 1]);
+    }
+    SendMessageA(filters_, CB_SETCURSEL, 0, 0);
+    mask_ = masks_.empty() ? "*.*" : masks_.front();
+    FillDrives();
+    ShowDirectory();
+}
+
+bool FileBrowser::ChangeDirectory(const std::string& path) {
+    if (path.empty() || path.find('\0') != std::string::npos || !SetCurrentDirectoryA(path.c_str())) {
+        return false;
+    }
+    ShowDirectory();
+    return true;
+}
+
+void FileBrowser::Refresh() {
+    FillDirectories();
+    FillFiles();
+}
+
+void FileBrowser::SetMask(const std::string& mask) {
+    mask_ = mask;
+    FillFiles();
+}
+
+std::vector<std::string> FileBrowser::FileNames() const {
+    const int count = static_cast<int>(SendMessageA(files_, LB_GETCOUNT, 0, 0));
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int row = 0; row < count; ++row) {
+        names.push_back(ListText(files_, row));
+    }
+    return names;
+}
+
+void FileBrowser::ShowDirectory() {
+    directory_ = CurrentDirectory();
+    const std::string drive = directory_.size() >= 2 && directory_[1] == ':' ? directory_.substr(0, 1) : "";
+    const int count = static_cast<int>(SendMessageA(drives_, CB_GETCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        char letter[4] = {};
+        SendMessageA(drives_, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(letter)); // texts are "x:"
+        if (!drive.empty() && lstrcmpiA(std::string(letter, 1).c_str(), drive.c_str()) == 0) {
+            SendMessageA(drives_, CB_SETCURSEL, row, 0);
+        }
+    }
+    Refresh();
+}
+
+void FileBrowser::FillDrives() {
+    char roots[512] = {};
+    const DWORD length = GetLogicalDriveStringsA(sizeof roots - 1, roots);
+    SendMessageA(drives_, CB_RESETCONTENT, 0, 0);
+    for (const char* root = roots; root < roots + length && *root != '\0'; root += lstrlenA(root) + 1) {
+        const std::string text = LowerAscii(std::string(root, 2)); // "c:"
+        SendMessageA(drives_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
+void FileBrowser::FillDirectories() {
+    rows_ = OpenDirectoryRows(directory_);
+    std::set<std::string> names;
+    FindNames(directory_, "*", true, names);
+    const int level = static_cast<int>(rows_.size());
+    for (const std::string& name : SortedNames(names)) {
+        rows_.push_back({name, level, false});
+    }
+    std::vector<std::string> texts;
+    texts.reserve(rows_.size());
+    for (const DirectoryRow& row : rows_) {
+        texts.push_back(row.Name);
+    }
+    FillList(directories_, texts);
+    SendMessageA(directories_, LB_SETCURSEL, level - 1, 0);
+}
+
+void FileBrowser::FillFiles() {
+    std::set<std::string> names;
+    for (const std::string& pattern : SplitOn(mask_, ';')) {
+        if (!pattern.empty()) {
+            FindNames(directory_, pattern, false, names);
+        }
+    }
+    FillList(files_, SortedNames(names));
+}
+
+void FileBrowser::OpenDirectoryRow(int row) {
+    if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) {
+        ChangeDirectory(DirectoryRowPath(rows_, static_cast<std::size_t>(row)));
+    }
+}
+
+bool FileBrowser::OnCommand(HWND control, int code) {
+    if (control == drives_ && code == CBN_SELCHANGE) {
+        char text[8] = {};
+        const LRESULT row = SendMessageA(drives_, CB_GETCURSEL, 0, 0);
+        SendMessageA(drives_, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
+        if (!ChangeDirectory(text)) {
+            ShowDirectory(); // back to the drive on view
+        }
+        return true;
+    }
+    if (control == directories_ && code == LBN_DBLCLK) {
+        OpenDirectoryRow(static_cast<int>(SendMessageA(directories_, LB_GETCURSEL, 0, 0)));
+        return true;
+    }
+    if (control == filters_ && code == CBN_SELCHANGE) {
+        const LRESULT row = SendMessageA(filters_, CB_GETCURSEL, 0, 0);
+        if (row >= 0 && static_cast<std::size_t>(row) < masks_.size()) {
+            SetMask(masks_[static_cast<std::size_t>(row)]);
+        }
+        return true;
+    }
+    return control == directories_ || control == files_ || control == drives_ || control == filters_;
+}
+
+bool FileBrowser::OnKeyToItem(HWND control, int key) {
+    if (control != directories_ || key != VK_RETURN) {
+        return false;
+    }
+    OpenDirectoryRow(static_cast<int>(SendMessageA(directories_, LB_GETCURSEL, 0, 0)));
+    return true;
+}
+
+bool FileBrowser::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    const int row = static_cast<int>(item.itemID);
+    if (item.hwndItem == directories_) {
+        const bool valid = row >= 0 && static_cast<std::size_t>(row) < rows_.size();
+        const DirectoryRow entry = valid ? rows_[static_cast<std::size_t>(row)] : DirectoryRow{"", 0, false};
+        const ShellIcon icon = row == 0     ? ShellIcon::Drive
+                               : entry.Open ? ShellIcon::OpenFolder
+                                            : ShellIcon::ClosedFolder;
+        DrawIconRow(item, icon, entry.Name, entry.Name, entry.Level * IndentPerLevel);
+        return true;
+    }
+    if (item.hwndItem == files_) {
+        const std::string name = ListText(files_, row);
+        DrawIconRow(item, ShellIcon::File, name, name, 0);
+        return true;
+    }
+    if (item.hwndItem == drives_) {
+        char text[8] = {};
+        if (row >= 0) {
+            SendMessageA(drives_, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
+        }
+        const std::string root = std::string(text) + "\\";
+        DrawIconRow(item, ShellIcon::Drive, root, text, 0);
+        return true;
+    }
+    return false;
+}
+
+} // namespace tundeck

@@ -1,0 +1,56 @@
+#pragma once
+// Drive selector, directory list, file list and filter selector working together as one
+// browser bound to the process's current directory.
+
+#include "framework/directory_rows.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace tundeck {
+
+class FileBrowser {
+  public:
+    // Takes over four existing controls: an owner-drawn drop-down list of drives, owner-drawn
+    // list boxes for directories and files, and a drop-down list for `filter`
+    // ("Description|mask;mask|Description|mask").
+    void Attach(HWND drives, HWND directories, HWND files, HWND filters, const std::string& filter);
+
+    // The open directory, as the file list shows it.
+    const std::string& Directory() const { return directory_; }
+    // Makes `path` current and shows it; false, with nothing changed, if it cannot be entered.
+    bool ChangeDirectory(const std::string& path);
+    // Reads the open directory afresh, e.g. after a file was saved into it.
+    void Refresh();
+
+    const std::string& Mask() const { return mask_; }
+    void SetMask(const std::string& mask);
+
+    // The file list's names, in its order.
+    std::vector<std::string> FileNames() const;
+
+    // Messages the parent passes on; each returns true when it was one of ours.
+    bool OnCommand(HWND control, int code);
+    bool OnDrawItem(const DRAWITEMSTRUCT& item);
+    bool OnKeyToItem(HWND control, int key);
+
+  private:
+    void ShowDirectory();
+    void FillDrives();
+    void FillDirectories();
+    void FillFiles();
+    void OpenDirectoryRow(int row);
+
+    HWND drives_ = nullptr;
+    HWND directories_ = nullptr;
+    HWND files_ = nullptr;
+    HWND filters_ = nullptr;
+    std::string directory_;
+    std::string mask_;
+    std::vector<std::string> masks_;
+    std::vector<DirectoryRow> rows_;
+};
+
+} // namespace tundeck

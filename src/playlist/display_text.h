@@ -1,0 +1,19 @@
+#pragma once
+// How a playlist entry's path is shown in the list.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tundeck {
+
+inline constexpr std::size_t MaxFileNameTextLength = 255;
+
+// A stream address: the path begins with exactly "http:", case included.
+bool IsStreamEntry(std::string_view path);
+
+// The path itself when fullPath is set; otherwise the part after the last "\" or ":" (slashes
+// of a stream address count as "\"), at most MaxFileNameTextLength characters.
+std::string MakeDisplayText(std::string_view path, bool fullPath);
+
+} // namespace tundeck

@@ -1,0 +1,50 @@
+#pragma once
+// The visible list the playlist keeps in step with its entries: the list box in the program, a
+// fake in tests. It alone holds the selection and the caret.
+
+#include <string>
+#include <vector>
+
+namespace tundeck {
+
+class ListWidget {
+  public:
+    virtual ~ListWidget() = default;
+
+    virtual int Count() const = 0;
+    // Inserts at `row` (-1 appends). The new row comes in unselected; later rows move down with
+    // their selected flags.
+    virtual void InsertRow(int row, const std::string& text) = 0;
+    // Later rows move up with their flags; a row out of range deletes nothing.
+    virtual void DeleteRow(int row) = 0;
+
+    virtual bool Selected(int row) const = 0;
+    virtual void SetSelected(int row, bool selected) = 0;
+    virtual int SelectedCount() const = 0;
+    // Ascending.
+    virtual std::vector<int> SelectedRows() const = 0;
+    // The row with the focus rectangle.
+    virtual int FocusedRow() const = 0;
+
+    // Replaces every row in one go, all unselected; the caret and the scrolled-to row stay
+    // where they were as far as the new count allows.
+    virtual void ReplaceAll(const std::vector<std::string>& texts) = 0;
+    // Bulk changes run between these; pairs nest, and the list repaints once at the outermost
+    // resume.
+    virtual void SuspendRedraw() = 0;
+    virtual void ResumeRedraw() = 0;
+};
+
+// Redraw suspended for the lifetime of the object.
+class RedrawSuspended {
+  public:
+    explicit RedrawSuspended(ListWidget& widget) : widget_(widget) { widget_.SuspendRedraw(); }
+    ~RedrawSuspended() { widget_.ResumeRedraw(); }
+    RedrawSuspended(const RedrawSuspended&) = delete;
+    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+  private:
+    ListWidget& widget_;
+};
+
+} // namespace tundeck

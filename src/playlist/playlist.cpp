@@ -1,0 +1,136 @@
+#include "playlist/playlist.h"
+
+#include "framework/error.h"
+#include "playlist/display_text.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+
+namespace tundeck {
+
+Playlist::Playlist(ListWidget& widget, const bool& showFullPath)
+    : widget_(widget), showFullPath_(showFullPath) {}
+
+void Playlist::CheckRow(int row) const {
+    if (row < 0 || row >= Count()) {
+        throw Error("List index out of bounds");
+    }
+}
+
+int Playlist::InsertionRow(int position) const {
+    if (position < -1 || position > Count()) {
+        throw Error("Unable to insert a line");
+    }
+    return position == -1 ? Count() : position;
+}
+
+void Playlist::AddTrack(std::string_view path, int position, bool select) {
+    const int row = InsertionRow(position);
+    PlaylistEntry entry{std::string(path), MakeDisplayText(path, showFullPath_)};
+    widget_.InsertRow(position == -1 ? -1 : row, entry.DisplayText);
+    entries_.insert(entries_.begin() + row, std::move(entry));
+    if (select) {
+        widget_.SetSelected(row, true);
+    }
+}
+
+void Playlist::AddTracks(const std::vector<std::string_view>& paths, int position, bool select) {
+    const int first = InsertionRow(position);
+    std::vector<PlaylistEntry> added;
+    added.reserve(paths.size());
+    for (std::string_view path : paths) {
+        added.push_back({std::string(path), MakeDisplayText(path, showFullPath_)});
+    }
+    RedrawSuspended quiet(widget_);
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        const int row = first + static_cast<int>(i);
+        widget_.InsertRow(position == -1 ? -1 : row, added[i].DisplayText);
+        if (select) {
+            widget_.SetSelected(row, true);
+        }
+    }
+    // One shift of the later entries instead of one per path.
+    entries_.insert(entries_.begin() + first, std::make_move_iterator(added.begin()),
+                    std::make_move_iterator(added.end()));
+}
+
+bool Playlist::RemoveTrack(int index) {
+    if (index < 0 || index >= Count()) {
+        return false;
+    }
+    entries_.erase(entries_.begin() + index);
+    widget_.DeleteRow(index);
+    return true;
+}
+
+void Playlist::MoveTrack(int from, int to) {
+    CheckRow(from);
+    CheckRow(to);
+    if (from == to) {
+        return;
+    }
+    const auto at = [this](int row) { return entries_.begin() + row; };
+    if (from < to) {
+        std::rotate(at(from), at(from + 1), at(to + 1));
+    } else {
+        std::rotate(at(to), at(from), at(from + 1));
+    }
+    widget_.DeleteRow(from);
+    widget_.InsertRow(to, entries_[static_cast<std::size_t>(to)].DisplayText);
+}
+
+void Playlist::Clear() {
+    RedrawSuspended quiet(widget_);
+    entries_.clear();
+    widget_.ReplaceAll({});
+}
+
+void Playlist::SetDisplayMode(bool fullPath) {
+    // Replacing a row's text clears its flag, so refill once and set the flags back.
+    std::vector<std::string> texts;
+    texts.reserve(entries_.size());
+    for (const PlaylistEntry& entry : entries_) {
+        texts.push_back(MakeDisplayText(entry.Path, fullPath));
+    }
+    const std::vector<int> selected = widget_.SelectedRows();
+    RedrawSuspended quiet(widget_);
+    widget_.ReplaceAll(texts);
+    for (int row : selected) {
+        widget_.SetSelected(row, true);
+    }
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        entries_[i].DisplayText = std::move(texts[i]);
+    }
+}
+
+const std::string& Playlist::Path(int row) const {
+    CheckRow(row);
+    return entries_[static_cast<std::size_t>(row)].Path;
+}
+
+const std::string& Playlist::DisplayText(int row) const {
+    CheckRow(row);
+    return entries_[static_cast<std::size_t>(row)].DisplayText;
+}
+
+std::vector<std::string> Playlist::Paths() const {
+    std::vector<std::string> paths;
+    paths.reserve(entries_.size());
+    for (const PlaylistEntry& entry : entries_) {
+        paths.push_back(entry.Path);
+    }
+    return paths;
+}
+
+bool Playlist::Selected(int row) const {
+    CheckRow(row);
+    return widget_.Selected(row);
+}
+
+void Playlist::SetSelected(int row, bool selected) {
+    CheckRow(row);
+    widget_.SetSelected(row, selected);
+}
+
+} // namespace tundeck

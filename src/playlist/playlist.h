@@ -1,0 +1,60 @@
+#pragma once
+// The playlist: one entry record per row of the visible list, which holds the selection.
+
+#include "playlist/list_widget.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tundeck {
+
+struct PlaylistEntry {
+    std::string Path;        // exactly as added: what files and the player get
+    std::string DisplayText; // MakeDisplayText of Path in the mode in force when it was made
+};
+
+// Rows count from 0. A row outside the playlist raises "List index out of bounds", an insertion
+// position outside -1..Count() "Unable to insert a line".
+class Playlist {
+  public:
+    // `widget` starts empty. `showFullPath` is the display mode, read at every insertion.
+    Playlist(ListWidget& widget, const bool& showFullPath);
+    Playlist(ListWidget& widget, const bool&& showFullPath) = delete;
+    Playlist(const Playlist&) = delete;
+    Playlist& operator=(const Playlist&) = delete;
+
+    // Inserts at `position` (-1 appends); the new row is selected only when `select` is set.
+    void AddTrack(std::string_view path, int position, bool select);
+    // As AddTrack for each path, the position advancing, with one redraw.
+    void AddTracks(const std::vector<std::string_view>& paths, int position, bool select);
+    // Deletes the row if there is one; false otherwise. The caller recomputes the totals.
+    bool RemoveTrack(int index);
+    // The entry ends up at row `to`, unselected; the rows between shift with their flags.
+    void MoveTrack(int from, int to);
+    void Clear();
+    // Every display text made again for the mode; every row keeps its selected flag.
+    void SetDisplayMode(bool fullPath);
+
+    int Count() const { return static_cast<int>(entries_.size()); }
+    const std::vector<PlaylistEntry>& Entries() const { return entries_; }
+    const std::string& Path(int row) const;
+    const std::string& DisplayText(int row) const;
+    std::vector<std::string> Paths() const;
+
+    bool Selected(int row) const;
+    void SetSelected(int row, bool selected);
+    int SelectedCount() const { return widget_.SelectedCount(); }
+    std::vector<int> SelectedRows() const { return widget_.SelectedRows(); }
+    int FocusedRow() const { return widget_.FocusedRow(); }
+
+  private:
+    void CheckRow(int row) const;
+    int InsertionRow(int position) const;
+
+    ListWidget& widget_;
+    const bool& showFullPath_;
+    std::vector<PlaylistEntry> entries_;
+};
+
+} // namespace tundeck

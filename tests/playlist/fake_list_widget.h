@@ -1,0 +1,103 @@
+#pragma once
+// A list widget with the list box's rules, kept in memory: an inserted row comes in unselected,
+// flags and the caret move with their rows, deleting a row that is not there does nothing.
+
+#include "playlist/list_widget.h"
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tundeck {
+
+class FakeListWidget : public ListWidget {
+  public:
+    struct Row {
+        std::string text;
+        bool selected = false;
+    };
+
+    std::vector<Row> rows;
+    int focused = 0;
+    int redrawDepth = 0;  // > 0 while suspended
+    int refills = 0;      // ReplaceAll calls
+    int quietRefills = 0; // ... made while redraw was suspended
+
+    int Count() const override { return static_cast<int>(rows.size()); }
+
+    void InsertRow(int row, const std::string& text) override {
+        if (row == -1) {
+            row = Count();
+        }
+        if (row < 0 || row > Count()) {
+            throw std::out_of_range("insert beyond the end");
+        }
+        rows.insert(rows.begin() + row, Row{text, false});
+        if (row <= focused && Count() > 1) {
+            ++focused;
+        }
+    }
+
+    void DeleteRow(int row) override {
+        if (row < 0 || row >= Count()) {
+            return;
+        }
+        rows.erase(rows.begin() + row);
+        if (row < focused) {
+            --focused;
+        }
+        ClampFocus();
+    }
+
+    bool Selected(int row) const override { return At(row).selected; }
+    void SetSelected(int row, bool selected) override { At(row).selected = selected; }
+
+    int SelectedCount() const override { return static_cast<int>(SelectedRows().size()); }
+
+    std::vector<int> SelectedRows() const override {
+        std::vector<int> selected;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].selected) {
+                selected.push_back(static_cast<int>(i));
+            }
+        }
+        return selected;
+    }
+
+    int FocusedRow() const override { return focused; }
+
+    void ReplaceAll(const std::vector<std::string>& texts) override {
+        rows.clear();
+        for (const std::string& text : texts) {
+            rows.push_back(Row{text, false});
+        }
+        ClampFocus();
+        ++refills;
+        if (redrawDepth > 0) {
+            ++quietRefills;
+        }
+    }
+
+    void SuspendRedraw() override { ++redrawDepth; }
+    void ResumeRedraw() override { --redrawDepth; }
+
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const Row& row : rows) {
+            texts.push_back(row.text);
+        }
+        return texts;
+    }
+
+  private:
+    Row& At(int row) { return rows.at(static_cast<std::size_t>(row)); }
+    const Row& At(int row) const { return rows.at(static_cast<std::size_t>(row)); }
+    void ClampFocus() {
+        if (focused >= Count()) {
+            focused = Count() > 0 ? Count() - 1 : 0;
+        }
+    }
+};
+
+} // namespace tundeck

@@ -1,0 +1,177 @@
+#include "playlist/playlist.h"
+
+#include "fake_list_widget.h"
+#include "framework/error.h"
+
+#include <gtest/gtest.h>
+
+namespace tundeck {
+namespace {
+
+using Rows = std::vector<int>;
+using Texts = std::vector<std::string>;
+
+class PlaylistTest : public ::testing::Test {
+  protected:
+    FakeListWidget widget;
+    bool showFullPath = false;
+    Playlist playlist{widget, showFullPath};
+
+    // Adds "C:\d\t0.mp3" ... unselected.
+    void Fill(int count) {
+        for (int i = 0; i < count; ++i) {
+            playlist.AddTrack("C:\\d\\t" + std::to_string(i) + ".mp3", -1, false);
+        }
+    }
+
+    void Select(const Rows& rows) {
+        for (int row : rows) {
+            playlist.SetSelected(row, true);
+        }
+    }
+
+    Texts Names() const { return widget.Texts(); }
+
+    // The widget shows the model's texts, row for row, and no bulk change is left half done.
+    void TearDown() override {
+        ASSERT_EQ(widget.Count(), playlist.Count());
+        for (int row = 0; row < playlist.Count(); ++row) {
+            EXPECT_EQ(widget.rows[static_cast<std::size_t>(row)].text, playlist.DisplayText(row)) << row;
+        }
+        EXPECT_EQ(widget.redrawDepth, 0);
+    }
+};
+
+TEST_F(PlaylistTest, AddTrackShowsTheTextOfTheModeInForce) {
+    playlist.AddTrack("C:\\Music\\song.mp3", -1, false);
+    showFullPath = true;
+    playlist.AddTrack("C:\\Music\\song.mp3", -1, false);
+    EXPECT_EQ(Names(), (Texts{"song.mp3", "C:\\Music\\song.mp3"}));
+    EXPECT_EQ(playlist.Path(0), "C:\\Music\\song.mp3");
+    EXPECT_EQ(playlist.Path(1), "C:\\Music\\song.mp3");
+}
+
+TEST_F(PlaylistTest, InsertionSelectsOnlyTheNewRowAndShiftsOtherFlags) {
+    Fill(3);
+    Select({0, 2});
+    playlist.AddTrack("C:\\new.mp3", 0, true);
+    EXPECT_EQ(Names(), (Texts{"new.mp3", "t0.mp3", "t1.mp3", "t2.mp3"}));
+    EXPECT_EQ(playlist.SelectedRows(), (Rows{0, 1, 3}));
+
+    playlist.AddTrack("C:\\mid.mp3", 2, false);
+    EXPECT_EQ(playlist.SelectedRows(), (Rows{0, 1, 4}));
+    // A position equal to the count appends.
+    playlist.AddTrack("C:\\end.mp3", 5, true);
+    EXPECT_EQ(Names(), (Texts{"new.mp3", "t0.mp3", "mid.mp3", "t1.mp3", "t2.mp3", "end.mp3"}));
+    EXPECT_EQ(playlist.SelectedRows(), (Rows{0, 1, 4, 5}));
+    EXPECT_EQ(playlist.SelectedCount(), 4);
+}
+
+TEST_F(PlaylistTest, RowsOutsideThePlaylistAreRefused) {
+    Fill(2);
+    for (int position : {-2, 3}) {
+        try {
+            playlist.AddTrack("C:\\x.mp3", position, false);
+            ADD_FAILURE() << position;
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), "Unable to insert a line");
+        }
+    }
+    EXPECT_THROW(playlist.Path(2), Error);
+    EXPECT_THROW(playlist.Selected(-1), Error);
+    EXPECT_THROW(playlist.SetSelected(2, true), Error);
+    EXPECT_THROW(playlist.MoveTrack(0, 2), Error);
+    EXPECT_EQ(playlist.Count(), 2);
+}
+
+TEST_F(PlaylistTest, RemoveTrackDeletesOneRowAndKeepsTheOthersFlags) {
+    playlist.AddTrack("C:\\same.mp3", -1, false);
+    Fill(2);
+    playlist.AddTrack("C:\\same.mp3", -1, false);
+    Select({1, 3});
+    EXPECT_TRUE(playlist.RemoveTrack(0));
+    EXPECT_EQ(Names(), (Texts{"t0.mp3", "t1.mp3", "same.mp3"}));
+    EXPECT_EQ(playlist.SelectedRows(), (Rows{0, 2}));
+    for (int index : {-1, 3}) {
+        EXPECT_FALSE(playlist.RemoveTrack(index));
+    }
+    EXPECT_EQ(playlist.Count(), 3);
+}
+
+TEST_F(PlaylistTest, MovedRowComesOutUnselectedOthersKeepTheirFlags) {
+    Fill(5);
+    Select({0, 2, 4});
+    playlist.MoveTrack(0, 3);
+    EXPECT_EQ(Names(), (Texts{"t1.mp3", "t2.mp3", "t3.mp3", "t0.mp3", "t4.mp3"}));
+    EXPECT_EQ(playlist.SelectedRows(), (Rows{1, 4}));
+
+    playlist.MoveTrack(4, 0);
+    EXPECT_EQ(Names(), (Texts{"t4.mp3", "t1.mp3", "t2.mp3", "t3.mp3", "t0.mp3"}));
+    EXPECT_EQ(playlist.SelectedRows(), (Rows{2}));
+    EXPECT_EQ(playlist.Path(0), "C:\\d\\t4.mp3");
+
+    playlist.MoveTrack(2, 2);
+    EXPECT_EQ(playlist.SelectedRows(), (Rows{2}));
+}
+
+TEST_F(PlaylistTest, DisplayModeSwitchKeepsEveryFlagAndTheCaret) {
+    Fill(7);
+    playlist.AddTrack("http://host:8000", -1, false);
+    Select({2, 5, 7});
+    widget.focused = 5;
+    showFullPath = true;
+    playlist.SetDisplayMode(true);
+    EXPECT_EQ(playlist.DisplayText(2), "C:\\d\\t2.mp3");
+    EXPECT_EQ(playlist.DisplayText(7), "http://host:8000");
+    EXPECT_EQ(playlist.SelectedRows(), (Rows{2, 5, 7}));
+    EXPECT_EQ(playlist.FocusedRow(), 5);
+    // One refill with redraw off, whatever the length.
+    EXPECT_EQ(widget.refills, 1);
+    EXPECT_EQ(widget.quietRefills, 1);
+
+    showFullPath = false;
+    playlist.SetDisplayMode(false);
+    EXPECT_EQ(playlist.DisplayText(2), "t2.mp3");
+    EXPECT_EQ(playlist.DisplayText(7), "8000");
+    EXPECT_EQ(playlist.SelectedRows(), (Rows{2, 5, 7}));
+}
+
+TEST_F(PlaylistTest, ClearEmptiesBoth) {
+    Fill(3);
+    Select({1});
+    playlist.Clear();
+    EXPECT_EQ(playlist.Count(), 0);
+    EXPECT_EQ(playlist.SelectedCount(), 0);
+    EXPECT_EQ(widget.quietRefills, 1);
+    playlist.AddTrack("C:\\a.mp3", -1, true);
+    EXPECT_EQ(playlist.SelectedRows(), (Rows{0}));
+}
+
+// Bulk insertion must give what inserting the paths one by one gives.
+TEST_F(PlaylistTest, AddTracksMatchesAddTrackOneByOne) {
+    const std::vector<std::string_view> paths{"C:\\x.mp3", "D:y.mp3", "http://h/z.mp3"};
+    for (int position : {-1, 0, 2, 4}) {
+        for (bool select : {false, true}) {
+            FakeListWidget oneByOneWidget;
+            Playlist oneByOne(oneByOneWidget, showFullPath);
+            playlist.Clear();
+            for (Playlist* list : {&playlist, &oneByOne}) {
+                for (int i = 0; i < 4; ++i) {
+                    list->AddTrack("C:\\d\\t" + std::to_string(i) + ".mp3", -1, i % 2 == 1);
+                }
+            }
+            playlist.AddTracks(paths, position, select);
+            int at = position;
+            for (std::string_view path : paths) {
+                oneByOne.AddTrack(path, at, select);
+                at += at == -1 ? 0 : 1;
+            }
+            EXPECT_EQ(playlist.Paths(), oneByOne.Paths()) << position << select;
+            EXPECT_EQ(Names(), oneByOneWidget.Texts()) << position << select;
+            EXPECT_EQ(playlist.SelectedRows(), oneByOne.SelectedRows()) << position << select;
+        }
+    }
+}
+
+} // namespace
+} // namespace tundeck

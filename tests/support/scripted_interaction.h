@@ -1,0 +1,54 @@
+#pragma once
+// Answers the program's questions from a script and records what it was shown.
+
+#include "framework/interaction.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tundeck::testing {
+
+struct ShownMessage {
+    std::string Text;
+    std::string Caption;
+    UINT Flags;
+};
+
+class ScriptedInteraction : public UserInteraction {
+  public:
+    std::vector<ShownMessage> Messages;
+    std::vector<FileDialogOptions> Dialogs;
+    std::deque<int> MessageAnswers;                     // IDOK when empty
+    std::deque<std::optional<std::string>> FileAnswers; // cancel when empty
+
+    int ShowMessage(HWND, const std::string& text, const std::string& caption, UINT flags) override {
+        Messages.push_back({text, caption, flags});
+        if (MessageAnswers.empty()) {
+            return IDOK;
+        }
+        const int answer = MessageAnswers.front();
+        MessageAnswers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> OpenFile(HWND, const FileDialogOptions& options) override {
+        return NextFile(options);
+    }
+    std::optional<std::string> SaveFile(HWND, const FileDialogOptions& options) override {
+        return NextFile(options);
+    }
+
+  private:
+    std::optional<std::string> NextFile(const FileDialogOptions& options) {
+        Dialogs.push_back(options);
+        if (FileAnswers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> answer = FileAnswers.front();
+        FileAnswers.pop_front();
+        return answer;
+    }
+};
+
+} // namespace tundeck::testing
