@@ -10,7 +10,7 @@
 namespace tundeck {
 
 class Application {
-  public:
+public:
     Application(UserInteraction& ui, std::string programDirectory);
     ~Application() { End(); }
 
@@ -26,7 +26,7 @@ class Application {
     DialogWindow& About() { return form3_; }
     DialogWindow& TagEditor() { return form4_; }
 
-  private:
+private:
     Form1 form1_;
     DialogWindow form2_;
     DialogWindow form3_;

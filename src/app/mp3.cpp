@@ -3,8 +3,12 @@
 #include "app/commands.h"
 #include "app/transport_buttons_win.h"
 #include "framework/file_io_win.h"
+#include "playlist/m3u.h"
+#include "playlist/playlist_files_win.h"
+#include "trackinfo/time_totals_win.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <array>
 
@@ -13,7 +17,6 @@ namespace tundeck {
 namespace {
 
 constexpr const char* MainClassName = "TundeckMain";
-constexpr const char* SplitterClassName = "TundeckSplitter";
 constexpr const char* BrowserFilter = "Mp3-files (*.mp3;*.m3u)|*.mp3;*.m3u|All files (*.*)|*.*";
 constexpr DWORD MainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int ListRowHeight = 18;
@@ -53,8 +56,6 @@ KindStyle StyleOf(ControlKind kind) {
         return {"LISTBOX", IconList | LBS_EXTENDEDSEL, WS_EX_CLIENTEDGE};
     case ControlKind::FilterSelector:
         return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
-    case ControlKind::Splitter:
-        return {SplitterClassName, 0, 0};
     case ControlKind::Playlist:
         return {"LISTBOX", List | LBS_EXTENDEDSEL | WS_HSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::UpDown:
@@ -65,6 +66,8 @@ KindStyle StyleOf(ControlKind kind) {
         return {"BUTTON", BS_PUSHBUTTON, 0};
     case ControlKind::StatusBar:
         return {STATUSCLASSNAMEA, SBARS_SIZEGRIP, 0};
+    case ControlKind::Splitter:
+        break; // a window of our own
     }
     return {"STATIC", 0, 0};
 }
@@ -86,12 +89,12 @@ RECT OuterRect(int left, int top, int width, int height) {
 
 } // namespace
 
-Form1::Form1(UserInteraction& ui, std::string programDirectory)
-    : Window(ui), programDirectory_(std::move(programDirectory)) {}
+Form1::Form1(UserInteraction& ui, std::string programDirectory, std::vector<std::string> arguments)
+    : Window(ui), programDirectory_(std::move(programDirectory)), arguments_(std::move(arguments)),
+      panel1_(ui, *this, SplitterDirection::Columns), panel2_(ui, *this, SplitterDirection::Rows) {}
 
 void Form1::Create() {
     RegisterClass(MainClassName, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE));
-    RegisterClass(SplitterClassName, nullptr, GetSysColorBrush(COLOR_BTNFACE));
     Window::Create(MainClassName, "Tundeck v1.4", MainStyle, 0,
                    OuterRect(10, 10, DesignClientWidth, DesignClientHeight), nullptr, nullptr);
 }
@@ -113,9 +116,17 @@ void Form1::OnCreate() {
     if (FileExists(SettingsPath(programDirectory_))) {
         ReadSettingsFile();
     }
+    OnResize();
+    if (arguments_.empty() && settings_.RememberPlaylist) {
+        ReadPlaylistFile(playlist_, TempPlaylistPath(programDirectory_), -1, false);
+    }
+    UpdateTimeTotals();
 }
 
 void Form1::OnDestroy() {
+    // The whole playlist is remembered whatever the option says; the option decides whether
+    // the next run reads it back.
+    WritePlaylistFile(TempPlaylistPath(programDirectory_), playlist_.Paths());
     WriteSettingsFile();
 }
 
@@ -150,9 +161,16 @@ void Form1::CreateControls() {
     SendMessageA(upDown, UDM_SETPOS32, 0, 0);
     browser_.Attach(Control(IdDriveComboBox1), Control(IdDirectoryListBox1), Control(IdFileListBox1),
                     Control(IdFilterComboBox1), BrowserFilter);
+    listBox1_.Attach(Control(IdListBox1));
 }
 
 void Form1::CreateControl(const ControlSpec& spec) {
+    if (spec.Kind == ControlKind::Splitter) {
+        Splitter& bar = spec.Id == IdPanel1 ? panel1_ : panel2_;
+        bar.Create(Handle(), spec.Id, ToRect(spec.Design));
+        controls_[spec.Id] = bar.Handle();
+        return;
+    }
     const KindStyle kind = StyleOf(spec.Kind);
     const DWORD tabStop = spec.TabOrder >= 0 && spec.Kind != ControlKind::Splitter ? WS_TABSTOP : 0;
     HWND control = CreateChild(Handle(), kind.className, spec.Caption, kind.style | tabStop | WS_VISIBLE,
@@ -172,14 +190,18 @@ void Form1::OnCommand(int id, int code, HWND control) {
     case CmdExit:
         Exit4Click();
         break;
+    case CmdSavePlaylist:
+        SavePlaylist1Click();
+        break;
     default:
         break;
     }
 }
 
 void Form1::OnSize(int /*width*/, int /*height*/) {
-    // The status bar lays itself out along the bottom edge when told of the new size.
-    SendMessageA(statusBar_.Handle(), WM_SIZE, 0, 0);
+    if (!IsIconic(Handle())) {
+        OnResize();
+    }
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -192,8 +214,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_VKEYTOITEM:
         return browser_.OnKeyToItem(reinterpret_cast<HWND>(lParam), LOWORD(wParam)) ? -2 : -1;
-    case WM_SETCURSOR:
-        return OnSetCursor(reinterpret_cast<HWND>(wParam)) ? TRUE : DefaultHandling(message, wParam, lParam);
+    case ListBoxMouseMessage:
+        ListBoxMouse(static_cast<UINT>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
@@ -205,18 +228,6 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         return DefaultHandling(message, wParam, lParam);
     }
-}
-
-bool Form1::OnSetCursor(HWND window) {
-    // The column bar moves sideways, the row bar up and down.
-    const char* cursor = window == Control(IdPanel1)   ? IDC_SIZEWE
-                         : window == Control(IdPanel2) ? IDC_SIZENS
-                                                       : nullptr;
-    if (cursor == nullptr) {
-        return false;
-    }
-    SetCursor(LoadCursor(nullptr, cursor));
-    return true;
 }
 
 void Form1::OnActivate(bool active) {
@@ -243,6 +254,55 @@ void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
 void Form1::OnMeasureItem(MEASUREITEMSTRUCT& item) const {
     // The selection field of a drop-down list gets the height that makes the combo 22 high.
     item.itemHeight = item.itemID == static_cast<UINT>(-1) ? 16 : ListRowHeight;
+}
+
+void Form1::ListBoxMouse(UINT message, POINT point) {
+    lastMousePoint_ = point;
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+        pressedIndex_ = listBox1_.RowAt(point);
+        break;
+    case WM_RBUTTONUP:
+        popupIndex_ = listBox1_.RowAt(point);
+        break;
+    case WM_LBUTTONUP:
+        // A selection made with the mouse shows its time at once.
+        UpdateTimeTotals();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::UpdateTimeTotals() {
+    tundeck::UpdateTimeTotals(playlist_, statusBar_);
+}
+
+void Form1::SavePlaylist1Click() {
+    FileDialogOptions options;
+    options.Title = "Enter filename for playlist";
+    options.Filter = "Mp3-Playlist (*.m3u)|*.m3u";
+    options.DefaultExtension = "m3u";
+    options.FileName = "untitled.m3u";
+    const std::optional<std::string> chosen = Ui().SaveFile(Handle(), options);
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    if (FileExists(*chosen)) {
+        const std::string question = "       File '" + *chosen + "' already exists!       \r" +
+                                     "       Do you want to overwrite it?       ";
+        if (Ui().ShowMessage(Handle(), question, "Overwrite file?", MB_OKCANCEL) != IDOK) {
+            return;
+        }
+    }
+    // The old playlist stays whole until the new one is completely written.
+    ReplaceFileBytes(*chosen, FormatPlaylistFile(playlist_.Paths()));
+    browser_.Refresh();
 }
 
 void Form1::ReadSettingsFile() {

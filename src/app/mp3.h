@@ -6,29 +6,45 @@
 #include "framework/controls_win.h"
 #include "framework/file_browser_win.h"
 #include "framework/window.h"
+#include "playlist/mylstbox.h"
+#include "playlist/playlist.h"
+#include "ui/layout.h"
+#include "ui/splitter_win.h"
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace tundeck {
 
-class Form1 : public Window, private SettingsTarget {
-  public:
-    // `programDirectory` (with its trailing "\") holds the settings file.
-    Form1(UserInteraction& ui, std::string programDirectory);
+class Form1 : public Window, private SettingsTarget, private SplitterListener {
+public:
+    // `programDirectory` (with its trailing "\") holds the settings file and the remembered
+    // playlist; `arguments` are the words of the command line after the program's name.
+    Form1(UserInteraction& ui, std::string programDirectory, std::vector<std::string> arguments = {});
 
     // Creates the window; the start-up sequence runs inside.
     void Create();
 
     Settings& Options() { return settings_; }
+    Playlist& Tracks() { return playlist_; }
+    const MainLayout& Layout() const { return layout_; }
     FileBrowser& Browser() { return browser_; }
     StatusBar& Status() { return statusBar_; }
     HWND Control(ControlId id) const;
     HACCEL Accelerators() const { return accelerators_; }
 
     void Exit4Click();
+    void SavePlaylist1Click();
+    // Lays out every control for the client size and the splitter factors.
+    void OnResize();
+    void UpdateTimeTotals();
 
-  protected:
+    // Rows of the playlist under the last press and the last right-button release; -1 for none.
+    int PressedIndex() const { return pressedIndex_; }
+    int PopupIndex() const { return popupIndex_; }
+
+protected:
     void OnCreate() override;
     void OnDestroy() override;
     bool OnClose() override;
@@ -36,7 +52,7 @@ class Form1 : public Window, private SettingsTarget {
     void OnSize(int width, int height) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  private:
+private:
     void CreateControls();
     void CreateControl(const ControlSpec& spec);
     void CreateMenuAndShortcuts();
@@ -46,7 +62,14 @@ class Form1 : public Window, private SettingsTarget {
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnMeasureItem(MEASUREITEMSTRUCT& item) const;
     void OnActivate(bool active);
-    bool OnSetCursor(HWND window);
+    void ListBoxMouse(UINT message, POINT point);
+    void ClearHoverInfo();
+
+    void SplitterMouseDown(int id, MouseButton button) override;
+    void SplitterMouseMove(int id, int x, int y) override;
+    void SplitterMouseUp(int id, MouseButton button) override;
+    void Panel1MouseMove(int x);
+    void Panel2MouseMove(int y);
 
     // Lines of the settings file that act on the windows.
     bool SetBrowserDirectory(const std::string& directory) override;
@@ -56,7 +79,18 @@ class Form1 : public Window, private SettingsTarget {
     void SetClientHeight(std::int32_t height) override;
 
     std::string programDirectory_;
+    std::vector<std::string> arguments_;
     Settings settings_;
+    myListBox listBox1_;
+    Playlist playlist_{listBox1_, settings_.ShowFullPath};
+    Splitter panel1_;
+    Splitter panel2_;
+    MainLayout layout_;
+    bool columnSplitterDragging_ = false;
+    bool rowSplitterDragging_ = false;
+    int pressedIndex_ = -1;
+    int popupIndex_ = -1;
+    POINT lastMousePoint_{};
     FileBrowser browser_;
     Tooltips tooltips_;
     StatusBar statusBar_;

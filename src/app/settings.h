@@ -39,7 +39,7 @@ struct WindowGeometry {
 
 // Receives the lines that act on the windows, at the moment each line is read.
 class SettingsTarget {
-  public:
+public:
     virtual ~SettingsTarget() = default;
     // Makes `directory` the browsed one; false (and nothing changed) if that fails.
     virtual bool SetBrowserDirectory(const std::string& directory) = 0;

@@ -17,7 +17,7 @@ std::string WindowText(HWND window);
 
 // Owns a GDI object.
 template <typename Handle> class GdiObject {
-  public:
+public:
     GdiObject() = default;
     explicit GdiObject(Handle handle) : handle_(handle) {}
     GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
@@ -31,7 +31,7 @@ template <typename Handle> class GdiObject {
     ~GdiObject() { Reset(); }
     Handle Get() const { return handle_; }
 
-  private:
+private:
     void Reset() {
         if (handle_ != nullptr) {
             DeleteObject(handle_);
@@ -46,26 +46,26 @@ using Font = GdiObject<HFONT>;
 
 // Tooltips for a window's controls, one tool per control window.
 class Tooltips {
-  public:
+public:
     void Create(HWND owner);
     void Add(HWND control, const std::string& text);
     HWND Handle() const { return tooltip_; }
 
-  private:
+private:
     HWND owner_ = nullptr;
     HWND tooltip_ = nullptr;
 };
 
 // A status bar with fixed panel widths.
 class StatusBar {
-  public:
+public:
     void Attach(HWND bar) { bar_ = bar; }
     HWND Handle() const { return bar_; }
     void SetWidths(std::span<const int> widths);
     void SetText(int panel, const std::string& text);
     std::string Text(int panel) const;
 
-  private:
+private:
     HWND bar_ = nullptr;
     std::vector<int> widths_;
 };

@@ -9,12 +9,12 @@
 namespace tundeck {
 
 class DialogWindow : public Window {
-  public:
+public:
     explicit DialogWindow(UserInteraction& ui) : Window(ui) {}
 
     void Create(HWND owner, const std::string& caption, int clientWidth, int clientHeight);
 
-  protected:
+protected:
     // Closing from the frame hides the dialog; it is never destroyed before the program ends.
     bool OnClose() override;
 };

@@ -12,7 +12,7 @@
 namespace tundeck {
 
 class FileBrowser {
-  public:
+public:
     // Takes over four existing controls: an owner-drawn drop-down list of drives, owner-drawn
     // list boxes for directories and files, and a drop-down list for `filter`
     // ("Description|mask;mask|Description|mask").
@@ -36,7 +36,7 @@ class FileBrowser {
     bool OnDrawItem(const DRAWITEMSTRUCT& item);
     bool OnKeyToItem(HWND control, int key);
 
-  private:
+private:
     void ShowDirectory();
     void FillDrives();
     void FillDirectories();

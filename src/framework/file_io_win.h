@@ -10,7 +10,7 @@ namespace tundeck {
 
 // Owns a file handle.
 class FileHandle {
-  public:
+public:
     FileHandle() = default;
     explicit FileHandle(HANDLE handle) : handle_(handle) {}
     FileHandle(FileHandle&& other) noexcept : handle_(other.Release()) {}
@@ -22,7 +22,7 @@ class FileHandle {
     HANDLE Release();
     void Close();
 
-  private:
+private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
 

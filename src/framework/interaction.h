@@ -17,7 +17,7 @@ struct FileDialogOptions {
 };
 
 class UserInteraction {
-  public:
+public:
     virtual ~UserInteraction() = default;
     // MessageBoxA semantics: `flags` are MB_* values, the result an ID* value.
     virtual int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) = 0;
@@ -28,7 +28,7 @@ class UserInteraction {
 
 // The desktop's message boxes and common dialogs.
 class DesktopInteraction : public UserInteraction {
-  public:
+public:
     int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) override;
     std::optional<std::string> OpenFile(HWND owner, const FileDialogOptions& options) override;
     std::optional<std::string> SaveFile(HWND owner, const FileDialogOptions& options) override;

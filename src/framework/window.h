@@ -9,7 +9,7 @@
 namespace tundeck {
 
 class Window {
-  public:
+public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
     virtual ~Window();
@@ -17,7 +17,7 @@ class Window {
     HWND Handle() const { return handle_; }
     void Destroy();
 
-  protected:
+protected:
     explicit Window(UserInteraction& ui) : ui_(ui) {}
 
     // Registers `className` for this procedure once per process.
@@ -41,7 +41,7 @@ class Window {
     virtual void OnSize(int /*width*/, int /*height*/) {}
     virtual void OnPaint();
 
-  private:
+private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 

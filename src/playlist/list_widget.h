@@ -8,7 +8,7 @@
 namespace tundeck {
 
 class ListWidget {
-  public:
+public:
     virtual ~ListWidget() = default;
 
     virtual int Count() const = 0;
@@ -37,13 +37,13 @@ class ListWidget {
 
 // Redraw suspended for the lifetime of the object.
 class RedrawSuspended {
-  public:
+public:
     explicit RedrawSuspended(ListWidget& widget) : widget_(widget) { widget_.SuspendRedraw(); }
     ~RedrawSuspended() { widget_.ResumeRedraw(); }
     RedrawSuspended(const RedrawSuspended&) = delete;
     RedrawSuspended& operator=(const RedrawSuspended&) = delete;
 
-  private:
+private:
     ListWidget& widget_;
 };
 

@@ -17,7 +17,7 @@ struct PlaylistEntry {
 // Rows count from 0. A row outside the playlist raises "List index out of bounds", an insertion
 // position outside -1..Count() "Unable to insert a line".
 class Playlist {
-  public:
+public:
     // `widget` starts empty. `showFullPath` is the display mode, read at every insertion.
     Playlist(ListWidget& widget, const bool& showFullPath);
     Playlist(ListWidget& widget, const bool&& showFullPath) = delete;
@@ -48,7 +48,7 @@ class Playlist {
     std::vector<int> SelectedRows() const { return widget_.SelectedRows(); }
     int FocusedRow() const { return widget_.FocusedRow(); }
 
-  private:
+private:
     void CheckRow(int row) const;
     int InsertionRow(int position) const;
 

@@ -28,7 +28,7 @@ struct RecordingTarget : SettingsTarget {
 };
 
 class SettingsFile : public ::testing::Test {
-  protected:
+protected:
     Settings settings;
     RecordingTarget target;
 

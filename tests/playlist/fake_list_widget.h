@@ -12,7 +12,7 @@
 namespace tundeck {
 
 class FakeListWidget : public ListWidget {
-  public:
+public:
     struct Row {
         std::string text;
         bool selected = false;
@@ -90,7 +90,7 @@ class FakeListWidget : public ListWidget {
         return texts;
     }
 
-  private:
+private:
     Row& At(int row) { return rows.at(static_cast<std::size_t>(row)); }
     const Row& At(int row) const { return rows.at(static_cast<std::size_t>(row)); }
     void ClampFocus() {

@@ -59,7 +59,7 @@ TEST(FormatPlaylistFile, CrLfAfterEveryPathAndReadsBack) {
 }
 
 class AddPlaylistFileTextTest : public ::testing::Test {
-  protected:
+protected:
     FakeListWidget widget;
     bool showFullPath = true;
     Playlist playlist{widget, showFullPath};

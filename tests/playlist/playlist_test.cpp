@@ -12,7 +12,7 @@ using Rows = std::vector<int>;
 using Texts = std::vector<std::string>;
 
 class PlaylistTest : public ::testing::Test {
-  protected:
+protected:
     FakeListWidget widget;
     bool showFullPath = false;
     Playlist playlist{widget, showFullPath};

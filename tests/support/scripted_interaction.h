@@ -17,7 +17,7 @@ struct ShownMessage {
 };
 
 class ScriptedInteraction : public UserInteraction {
-  public:
+public:
     std::vector<ShownMessage> Messages;
     std::vector<FileDialogOptions> Dialogs;
     std::deque<int> MessageAnswers;                     // IDOK when empty
@@ -39,7 +39,7 @@ class ScriptedInteraction : public UserInteraction {
         return NextFile(options);
     }
 
-  private:
+private:
     std::optional<std::string> NextFile(const FileDialogOptions& options) {
         Dialogs.push_back(options);
         if (FileAnswers.empty()) {

@@ -9,7 +9,7 @@
 namespace tundeck::testing {
 
 class TempDir {
-  public:
+public:
     TempDir() {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() / ("tundeck-test-" + std::to_string(random()));
@@ -37,7 +37,7 @@ class TempDir {
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

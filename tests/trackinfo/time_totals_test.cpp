@@ -28,7 +28,7 @@ TEST(FormatMinSec, MinutesAndTwoDigitSeconds) {
 }
 
 class TimeTotalsTest : public ::testing::Test {
-  protected:
+protected:
     FakeListWidget widget;
     bool showFullPath = false;
     Playlist playlist{widget, showFullPath};

@@ -1,0 +1,86 @@
+#include "player/window_control_win.h"
+
+#include <windows.h>
+
+namespace tundeck {
+
+static_assert(WmClose == WM_CLOSE);
+static_assert(WmLButtonDown == WM_LBUTTONDOWN);
+static_assert(WmLButtonUp == WM_LBUTTONUP);
+static_assert(WmLButtonDblClk == WM_LBUTTONDBLCLK);
+static_assert(MkLButton == MK_LBUTTON);
+static_assert(SwHide == SW_HIDE && SwShow == SW_SHOW && SwRestore == SW_RESTORE);
+static_assert(SwpNoSize == SWP_NOSIZE && SwpNoMove == SWP_NOMOVE && SwpShowWindow == SWP_SHOWWINDOW);
+static_assert(sizeof(WindowHandle) == sizeof(HWND));
+
+namespace {
+
+// Long enough for any player that is merely busy; a hung one must not freeze us.
+constexpr UINT SendTimeoutMs = 5000;
+
+HWND ToHwnd(WindowHandle window) {
+    // HWND_TOPMOST and HWND_NOTOPMOST are pointer casts, so they cannot be checked at compile time.
+    if (window == HwndTopmost) {
+        return HWND_TOPMOST;
+    }
+    if (window == HwndNoTopmost) {
+        return HWND_NOTOPMOST;
+    }
+    return reinterpret_cast<HWND>(window);
+}
+
+WindowHandle FromHwnd(HWND window) {
+    return reinterpret_cast<WindowHandle>(window);
+}
+
+} // namespace
+
+WindowHandle Win32WindowControl::FindTopLevel(const std::string& className, const std::string& title) {
+    return FromHwnd(FindWindowA(className.c_str(), title.c_str()));
+}
+
+WindowHandle Win32WindowControl::FirstChild(WindowHandle parent) {
+    return FromHwnd(GetWindow(ToHwnd(parent), GW_CHILD));
+}
+
+WindowHandle Win32WindowControl::NextSibling(WindowHandle window) {
+    return FromHwnd(GetWindow(ToHwnd(window), GW_HWNDNEXT));
+}
+
+bool Win32WindowControl::SendAndWait(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                     std::intptr_t lParam) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                               SendTimeoutMs, &result) != 0;
+}
+
+void Win32WindowControl::Raise(WindowHandle window) {
+    BringWindowToTop(ToHwnd(window));
+}
+
+void Win32WindowControl::Show(WindowHandle window, int showCommand) {
+    ShowWindow(ToHwnd(window), showCommand);
+}
+
+WindowRect Win32WindowControl::OuterRect(WindowHandle window) {
+    RECT rect{};
+    if (!GetWindowRect(ToHwnd(window), &rect)) {
+        return {};
+    }
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void Win32WindowControl::SetPosition(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
+                                     int height, std::uint32_t flags) {
+    SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, width, height, flags);
+}
+
+int Win32WindowControl::StartProcess(const std::string& commandLine, int showCommand) {
+    return static_cast<int>(WinExec(commandLine.c_str(), static_cast<UINT>(showCommand)));
+}
+
+void Win32WindowControl::Pause(std::chrono::milliseconds duration) {
+    Sleep(static_cast<DWORD>(duration.count()));
+}
+
+} // namespace tundeck

@@ -1,0 +1,53 @@
+#pragma once
+// The playlist's list box: a standard extended-selection list box kept in step with the
+// playlist model, with hit tests that work past 65,535 rows and the mouse events the main
+// window acts on.
+
+#include "playlist/list_widget.h"
+
+#include <windows.h>
+
+namespace tundeck {
+
+// Sent to the list's parent after the list has handled a mouse-button press or release:
+// wParam is the button message (WM_LBUTTONDOWN, ...), lParam the point in client coordinates.
+// Going through the parent's window procedure puts its handling behind the error barrier.
+inline constexpr UINT ListBoxMouseMessage = WM_APP + 1;
+
+class myListBox : public ListWidget {
+public:
+    myListBox() = default;
+    myListBox(const myListBox&) = delete;
+    myListBox& operator=(const myListBox&) = delete;
+    ~myListBox() override;
+
+    // Takes over an existing LISTBOX with LBS_EXTENDEDSEL.
+    void Attach(HWND list);
+    HWND Handle() const { return list_; }
+
+    int Count() const override;
+    void InsertRow(int row, const std::string& text) override;
+    void DeleteRow(int row) override;
+    bool Selected(int row) const override;
+    void SetSelected(int row, bool selected) override;
+    int SelectedCount() const override;
+    std::vector<int> SelectedRows() const override;
+    int FocusedRow() const override;
+    void ReplaceAll(const std::vector<std::string>& texts) override;
+    void SuspendRedraw() override;
+    void ResumeRedraw() override;
+
+    // The row whose rectangle holds `point`, -1 for none or a point outside the client area.
+    int RowAt(POINT point) const;
+    // As RowAt, but a point in the client area below the last row gives the row count.
+    int InsertionPositionAt(POINT point) const;
+
+private:
+    static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR id, DWORD_PTR data) noexcept;
+
+    HWND list_ = nullptr;
+    int redrawSuspensions_ = 0;
+};
+
+} // namespace tundeck
