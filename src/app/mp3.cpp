@@ -116,9 +116,10 @@ void Form1::OnCreate() {
     if (FileExists(SettingsPath(programDirectory_))) {
         ReadSettingsFile();
     }
+    AdoptPlayerWindow(player_);
     OnResize();
     if (arguments_.empty() && settings_.RememberPlaylist) {
-        ReadPlaylistFile(playlist_, TempPlaylistPath(programDirectory_), -1, false);
+        ReadPlaylistFile(playlist_, TempPlaylistPath(), -1, false);
     }
     UpdateTimeTotals();
 }
@@ -126,8 +127,9 @@ void Form1::OnCreate() {
 void Form1::OnDestroy() {
     // The whole playlist is remembered whatever the option says; the option decides whether
     // the next run reads it back.
-    WritePlaylistFile(TempPlaylistPath(programDirectory_), playlist_.Paths());
+    WritePlaylistFile(TempPlaylistPath(), playlist_.Paths());
     WriteSettingsFile();
+    ReleasePlayerWindow(player_);
 }
 
 bool Form1::OnClose() {
@@ -162,6 +164,7 @@ void Form1::CreateControls() {
     browser_.Attach(Control(IdDriveComboBox1), Control(IdDirectoryListBox1), Control(IdFileListBox1),
                     Control(IdFilterComboBox1), BrowserFilter);
     listBox1_.Attach(Control(IdListBox1));
+    ReportMouseButtonsToParent(Control(IdFileListBox1));
 }
 
 void Form1::CreateControl(const ControlSpec& spec) {
@@ -186,7 +189,23 @@ void Form1::OnCommand(int id, int code, HWND control) {
     if (control != nullptr && browser_.OnCommand(control, code)) {
         return;
     }
+    if (id == IdListBox1) {
+        if (code == LBN_DBLCLK) {
+            ListBoxDbl();
+        }
+        return;
+    }
+    if (id >= IdBitBtn1 && id <= IdBitBtn5) {
+        TransportButtonClick(id);
+        return;
+    }
     switch (id) {
+    case IdButton4:
+        Button4Click();
+        break;
+    case IdButton5:
+        Button5Click();
+        break;
     case CmdExit:
         Exit4Click();
         break;
@@ -214,8 +233,8 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_VKEYTOITEM:
         return browser_.OnKeyToItem(reinterpret_cast<HWND>(lParam), LOWORD(wParam)) ? -2 : -1;
-    case ListBoxMouseMessage:
-        ListBoxMouse(static_cast<UINT>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case ChildMouseMessage:
+        ChildMouse(HIWORD(wParam), LOWORD(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
@@ -256,6 +275,21 @@ void Form1::OnMeasureItem(MEASUREITEMSTRUCT& item) const {
     item.itemHeight = item.itemID == static_cast<UINT>(-1) ? 16 : ListRowHeight;
 }
 
+void Form1::ChildMouse(int id, UINT message, POINT point) {
+    if (id == IdListBox1) {
+        ListBoxMouse(message, point);
+    } else if (id == IdFileListBox1) {
+        FileListMouse(message, point);
+    }
+}
+
+void Form1::FileListMouse(UINT message, POINT point) {
+    lastMousePoint_ = point;
+    if (message == WM_RBUTTONUP) {
+        filePopupIndex_ = ListRowAt(Control(IdFileListBox1), point);
+    }
+}
+
 void Form1::ListBoxMouse(UINT message, POINT point) {
     lastMousePoint_ = point;
     switch (message) {
@@ -281,6 +315,11 @@ void Form1::ListBoxMouse(UINT message, POINT point) {
 
 void Form1::UpdateTimeTotals() {
     tundeck::UpdateTimeTotals(playlist_, statusBar_);
+}
+
+void Form1::RemoveTrack(int index) {
+    playlist_.RemoveTrack(index);
+    UpdateTimeTotals();
 }
 
 void Form1::SavePlaylist1Click() {

@@ -6,6 +6,9 @@
 #include "framework/controls_win.h"
 #include "framework/file_browser_win.h"
 #include "framework/window.h"
+#include "player/play_commands.h"
+#include "player/player_window.h"
+#include "player/window_control_win.h"
 #include "playlist/mylstbox.h"
 #include "playlist/playlist.h"
 #include "ui/layout.h"
@@ -17,7 +20,7 @@
 
 namespace tundeck {
 
-class Form1 : public Window, private SettingsTarget, private SplitterListener {
+class Form1 : public Window, private SettingsTarget, private SplitterListener, private PlayHost {
 public:
     // `programDirectory` (with its trailing "\") holds the settings file and the remembered
     // playlist; `arguments` are the words of the command line after the program's name.
@@ -39,10 +42,24 @@ public:
     // Lays out every control for the client size and the splitter factors.
     void OnResize();
     void UpdateTimeTotals();
+    // Deletes one playlist row (none when out of range) and recomputes the totals.
+    void RemoveTrack(int index);
+
+    // Play commands.
+    void Button4Click();
+    void Button5Click();
+    void Playfromhere1Click();
+    void Play1Click();
+    void Playsingle1Click();
+    void ListBoxDbl();
+    void TransportButtonClick(int id);
+    PlayerControl& Player() { return player_; }
 
     // Rows of the playlist under the last press and the last right-button release; -1 for none.
     int PressedIndex() const { return pressedIndex_; }
     int PopupIndex() const { return popupIndex_; }
+    // File-list row under the last right-button release over the file list; -1 for none.
+    int FilePopupIndex() const { return filePopupIndex_; }
 
 protected:
     void OnCreate() override;
@@ -62,7 +79,9 @@ private:
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnMeasureItem(MEASUREITEMSTRUCT& item) const;
     void OnActivate(bool active);
+    void ChildMouse(int id, UINT message, POINT point);
     void ListBoxMouse(UINT message, POINT point);
+    void FileListMouse(UINT message, POINT point);
     void ClearHoverInfo();
 
     void SplitterMouseDown(int id, MouseButton button) override;
@@ -70,6 +89,10 @@ private:
     void SplitterMouseUp(int id, MouseButton button) override;
     void Panel1MouseMove(int x);
     void Panel2MouseMove(int y);
+
+    std::string TempPlaylistPath() const override;
+    void WriteTempPlaylist(const std::vector<std::string>& paths) override;
+    void ShowMessage(const std::string& text) override;
 
     // Lines of the settings file that act on the windows.
     bool SetBrowserDirectory(const std::string& directory) override;
@@ -90,6 +113,9 @@ private:
     bool rowSplitterDragging_ = false;
     int pressedIndex_ = -1;
     int popupIndex_ = -1;
+    int filePopupIndex_ = -1;
+    Win32WindowControl windowControl_;
+    PlayerControl player_{windowControl_, settings_};
     POINT lastMousePoint_{};
     FileBrowser browser_;
     Tooltips tooltips_;

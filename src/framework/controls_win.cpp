@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstddef>
 
 namespace tundeck {
@@ -18,6 +19,62 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
         throw Error("Cannot create a control of class " + std::string(className));
     }
     return child;
+}
+
+namespace {
+
+constexpr UINT_PTR MouseReportSubclass = 1;
+
+bool IsButtonMessage(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT CALLBACK MouseReportProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR) noexcept {
+    // The control handles the click first, so its selection is up to date for the parent.
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    if (IsButtonMessage(message)) {
+        SendMessageA(GetParent(window), ChildMouseMessage, MAKEWPARAM(message, GetDlgCtrlID(window)), lParam);
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &MouseReportProcedure, MouseReportSubclass);
+    }
+    return result;
+}
+
+} // namespace
+
+void ReportMouseButtonsToParent(HWND control) {
+    SetWindowSubclass(control, &MouseReportProcedure, MouseReportSubclass, 0);
+}
+
+int ListInsertionPositionAt(HWND list, POINT point) {
+    RECT client{};
+    GetClientRect(list, &client);
+    if (!PtInRect(&client, point)) {
+        return -1;
+    }
+    const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    const int height = std::max(1, static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0)));
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    return std::min(top + static_cast<int>(point.y) / height, count);
+}
+
+int ListRowAt(HWND list, POINT point) {
+    const int row = ListInsertionPositionAt(list, point);
+    return row < static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)) ? row : -1;
 }
 
 std::string WindowText(HWND window) {

@@ -1,46 +1,16 @@
 #include "playlist/mylstbox.h"
 
-#include <commctrl.h>
+#include "framework/controls_win.h"
+
 
 #include <algorithm>
 #include <cstddef>
 
 namespace tundeck {
 
-namespace {
-
-constexpr UINT_PTR SubclassId = 1;
-
-bool IsButtonDown(UINT message) {
-    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
-           message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
-}
-
-bool IsButtonUp(UINT message) {
-    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-}
-
-} // namespace
-
-myListBox::~myListBox() {
-    if (list_ != nullptr && IsWindow(list_)) {
-        RemoveWindowSubclass(list_, &myListBox::SubclassProcedure, SubclassId);
-    }
-}
-
 void myListBox::Attach(HWND list) {
     list_ = list;
-    SetWindowSubclass(list_, &myListBox::SubclassProcedure, SubclassId, 0);
-}
-
-LRESULT CALLBACK myListBox::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR, DWORD_PTR) noexcept {
-    // The list box handles the click first, so the selection is up to date for the parent.
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-    if (IsButtonDown(message) || IsButtonUp(message)) {
-        SendMessageA(GetParent(window), ListBoxMouseMessage, message, lParam);
-    }
-    return result;
+    ReportMouseButtonsToParent(list_);
 }
 
 int myListBox::Count() const {
@@ -110,21 +80,8 @@ void myListBox::ResumeRedraw() {
     }
 }
 
-int myListBox::InsertionPositionAt(POINT point) const {
-    RECT client{};
-    GetClientRect(list_, &client);
-    if (!PtInRect(&client, point)) {
-        return -1;
-    }
-    // LB_ITEMFROMPOINT answers in 16 bits; the row follows from the top row and the row height.
-    const int top = static_cast<int>(SendMessageA(list_, LB_GETTOPINDEX, 0, 0));
-    const int height = std::max(1, static_cast<int>(SendMessageA(list_, LB_GETITEMHEIGHT, 0, 0)));
-    return std::min(top + static_cast<int>(point.y) / height, Count());
-}
+int myListBox::InsertionPositionAt(POINT point) const { return ListInsertionPositionAt(list_, point); }
 
-int myListBox::RowAt(POINT point) const {
-    const int row = InsertionPositionAt(point);
-    return row < Count() ? row : -1;
-}
+int myListBox::RowAt(POINT point) const { return ListRowAt(list_, point); }
 
 } // namespace tundeck

@@ -1,7 +1,7 @@
 #pragma once
 // The playlist's list box: a standard extended-selection list box kept in step with the
-// playlist model, with hit tests that work past 65,535 rows and the mouse events the main
-// window acts on.
+// playlist model, with hit tests that work past 65,535 rows; its mouse-button events reach the
+// main window as ChildMouseMessage.
 
 #include "playlist/list_widget.h"
 
@@ -9,17 +9,12 @@
 
 namespace tundeck {
 
-// Sent to the list's parent after the list has handled a mouse-button press or release:
-// wParam is the button message (WM_LBUTTONDOWN, ...), lParam the point in client coordinates.
-// Going through the parent's window procedure puts its handling behind the error barrier.
-inline constexpr UINT ListBoxMouseMessage = WM_APP + 1;
 
 class myListBox : public ListWidget {
 public:
     myListBox() = default;
     myListBox(const myListBox&) = delete;
     myListBox& operator=(const myListBox&) = delete;
-    ~myListBox() override;
 
     // Takes over an existing LISTBOX with LBS_EXTENDEDSEL.
     void Attach(HWND list);
@@ -43,9 +38,6 @@ public:
     int InsertionPositionAt(POINT point) const;
 
 private:
-    static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR id, DWORD_PTR data) noexcept;
-
     HWND list_ = nullptr;
     int redrawSuspensions_ = 0;
 };
