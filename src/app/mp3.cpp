@@ -25,13 +25,13 @@ constexpr std::array<int, 4> StatusPanelWidths = {248, 89, 110, 126};
 constexpr std::array<const char*, 4> StatusPanelTexts = {"", "Time:", "Sel. time:", "Total time:"};
 
 constexpr MenuItemSpec MainMenu[] = {
-    {"&File", 0},
-    {"&Options...", CmdOptions},
-    {"&Save Playlist As...\tCtrl+S", CmdSavePlaylist},
-    {"E&xit", CmdExit},
+    {"File", 0},
+    {"Options...", CmdOptions},
+    {"Save Playlist As...\tCtrl+S", CmdSavePlaylist},
+    {"Exit", CmdExit},
     {nullptr, 0},
-    {"&Help", 0},
-    {"&About", CmdAbout},
+    {"Help", 0},
+    {"About", CmdAbout},
     {nullptr, 0},
 };
 

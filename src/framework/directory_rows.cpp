@@ -7,11 +7,7 @@ namespace tundeck {
 std::vector<DirectoryRow> OpenDirectoryRows(const std::string& path) {
     std::vector<DirectoryRow> rows;
     std::size_t start = path.find('\\');
-    std::string root = path.substr(0, start == std::string::npos ? path.size() : start) + "\\";
-    if (root.size() == 3 && root[1] == ':' && root[0] >= 'A' && root[0] <= 'Z') {
-        root[0] = static_cast<char>(root[0] - 'A' + 'a');
-    }
-    rows.push_back({root, 0, true});
+    rows.push_back({path.substr(0, start == std::string::npos ? path.size() : start) + "\\", 0, true});
     while (start != std::string::npos && start + 1 < path.size()) {
         const std::size_t end = path.find('\\', start + 1);
         const std::string name = path.substr(start + 1, end == std::string::npos ? end : end - start - 1);

@@ -7,12 +7,12 @@
 namespace tundeck {
 
 struct DirectoryRow {
-    std::string Name; // "c:\" for the drive row, otherwise one directory name
+    std::string Name; // "C:\" for the drive row, otherwise one directory name
     int Level;        // indentation depth
     bool Open;        // part of the open path
 };
 
-// The open rows of an absolute path such as "C:\Music\Band" (the drive letter lower-cased).
+// The open rows of an absolute path such as "C:\Music\Band".
 std::vector<DirectoryRow> OpenDirectoryRows(const std::string& path);
 
 // The full path that row `index` stands for, given the rows and the open directory.

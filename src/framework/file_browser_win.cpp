@@ -3,6 +3,8 @@
 #include "framework/shell_icons_win.h"
 #include "framework/text.h"
 
+#include <shlwapi.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <set>
@@ -53,8 +55,9 @@ void FindNames(const std::string& directory, const std::string& pattern, bool wa
     do {
         const bool isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         const std::string name = data.cFileName;
+        // PathMatchSpecA keeps "*.mp3" from also matching "x.mp3x" through its short name.
         if (isDirectory == wantDirectories && (data.dwFileAttributes & Unwanted) == 0 && name != "." &&
-            name != "..") {
+            name != ".." && PathMatchSpecA(name.c_str(), pattern.c_str())) {
             names.insert(name);
         }
     } while (FindNextFileA(find, &data));
@@ -232,7 +235,9 @@ bool FileBrowser::OnDrawItem(const DRAWITEMSTRUCT& item) {
         const ShellIcon icon = row == 0     ? ShellIcon::Drive
                                : entry.Open ? ShellIcon::OpenFolder
                                             : ShellIcon::ClosedFolder;
-        DrawIconRow(item, icon, entry.Name, entry.Name, entry.Level * IndentPerLevel);
+        // Drives read in lower case, as in the drive selector.
+        const std::string text = row == 0 ? LowerAscii(entry.Name) : entry.Name;
+        DrawIconRow(item, icon, entry.Name, text, entry.Level * IndentPerLevel);
         return true;
     }
     if (item.hwndItem == files_) {

@@ -8,7 +8,7 @@ namespace {
 TEST(DirectoryRows, OpenPathFromTheDriveDown) {
     const std::vector<DirectoryRow> rows = OpenDirectoryRows("C:\\Music\\Band");
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].Name, "c:\\");
+    EXPECT_EQ(rows[0].Name, "C:\\");
     EXPECT_EQ(rows[1].Name, "Music");
     EXPECT_EQ(rows[2].Name, "Band");
     EXPECT_EQ(rows[2].Level, 2);
@@ -20,10 +20,10 @@ TEST(DirectoryRows, RowPathsClimbOrDescend) {
     std::vector<DirectoryRow> rows = OpenDirectoryRows("C:\\Music\\Band");
     rows.push_back({"Live", 3, false});
     rows.push_back({"Studio", 3, false});
-    EXPECT_EQ(DirectoryRowPath(rows, 0), "c:\\");
-    EXPECT_EQ(DirectoryRowPath(rows, 1), "c:\\Music");
-    EXPECT_EQ(DirectoryRowPath(rows, 2), "c:\\Music\\Band");
-    EXPECT_EQ(DirectoryRowPath(rows, 4), "c:\\Music\\Band\\Studio");
+    EXPECT_EQ(DirectoryRowPath(rows, 0), "C:\\");
+    EXPECT_EQ(DirectoryRowPath(rows, 1), "C:\\Music");
+    EXPECT_EQ(DirectoryRowPath(rows, 2), "C:\\Music\\Band");
+    EXPECT_EQ(DirectoryRowPath(rows, 4), "C:\\Music\\Band\\Studio");
 }
 
 } // namespace
