@@ -21,10 +21,11 @@ start_xvfb
 prepare_wineprefix N
 build_windows tundeck wintool >/dev/null
 wine "$TUNDECK_EXE" "$@" </dev/null >/dev/null 2>&1 &
+tundeck_pid=$!
 read -r left top width height < <(wine "$WINTOOL" wait "Tundeck v1.4" 60 </dev/null)
 wine "$WINTOOL" idle "Tundeck v1.4" 10 </dev/null >/dev/null
 screenshot="$BUILD_ROOT/tundeck-screenshot.png"
 import -window root -crop "${width}x${height}+${left}+${top}" +repage "$screenshot"
 wine "$WINTOOL" close "Tundeck v1.4" 30 </dev/null
-wait
+wait "$tundeck_pid"
 echo "Screenshot of the main window: $screenshot"
