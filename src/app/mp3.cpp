@@ -99,6 +99,13 @@ void Form1::Create() {
                    OuterRect(10, 10, DesignClientWidth, DesignClientHeight), nullptr, nullptr);
 }
 
+Form1::~Form1() {
+    Destroy(); // while the members the shut-down sequence uses still exist
+    if (accelerators_ != nullptr) {
+        DestroyAcceleratorTable(accelerators_);
+    }
+}
+
 HWND Form1::Control(ControlId id) const {
     const auto found = controls_.find(id);
     return found == controls_.end() ? nullptr : found->second;
@@ -175,7 +182,7 @@ void Form1::CreateControl(const ControlSpec& spec) {
         return;
     }
     const KindStyle kind = StyleOf(spec.Kind);
-    const DWORD tabStop = spec.TabOrder >= 0 && spec.Kind != ControlKind::Splitter ? WS_TABSTOP : 0;
+    const DWORD tabStop = spec.TabOrder >= 0 ? WS_TABSTOP : 0;
     HWND control = CreateChild(Handle(), kind.className, spec.Caption, kind.style | tabStop | WS_VISIBLE,
                                kind.exStyle, spec.Id, ToRect(spec.Design));
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);

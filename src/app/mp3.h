@@ -25,6 +25,7 @@ public:
     // `programDirectory` (with its trailing "\") holds the settings file and the remembered
     // playlist; `arguments` are the words of the command line after the program's name.
     Form1(UserInteraction& ui, std::string programDirectory, std::vector<std::string> arguments = {});
+    ~Form1() override;
 
     // Creates the window; the start-up sequence runs inside.
     void Create();

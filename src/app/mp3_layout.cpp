@@ -43,6 +43,30 @@ constexpr Placement Placements[] = {
 // A drop-down list's window height includes its list; the layout sets the closed height.
 constexpr int DroppedListHeight = 200;
 
+int WindowHeight(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r.bottom - r.top;
+}
+
+// The closed box of a drop-down list is as high as its selection field makes it, whatever
+// height its window is given, so the field's height is what we set. The field height some
+// systems report differs by a constant from the one they are given; a second step from the
+// value we set ourselves lands exactly.
+void SetClosedHeight(HWND combo, int height) {
+    if (WindowHeight(combo) == height) {
+        return;
+    }
+    LRESULT field = SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int step = 0; step < 2 && field != CB_ERR; ++step) {
+        field += height - WindowHeight(combo);
+        SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+        if (WindowHeight(combo) == height) {
+            return;
+        }
+    }
+}
+
 } // namespace
 
 void Form1::OnResize() {
@@ -68,6 +92,8 @@ void Form1::OnResize() {
     if (batch != nullptr) {
         EndDeferWindowPos(batch);
     }
+    SetClosedHeight(Control(IdDriveComboBox1), layout_[LayoutControl::DriveComboBox1].Height);
+    SetClosedHeight(Control(IdFilterComboBox1), layout_[LayoutControl::FilterComboBox1].Height);
     const std::array<int, 4> widths = {std::max(layout_.FirstStatusPanelWidth, 0), 89, 110, 126};
     statusBar_.SetWidths(widths);
 }

@@ -26,9 +26,10 @@ public:
     // The row with the focus rectangle.
     virtual int FocusedRow() const = 0;
 
-    // Replaces every row in one go, all unselected; the caret and the scrolled-to row stay
-    // where they were as far as the new count allows.
-    virtual void ReplaceAll(const std::vector<std::string>& texts) = 0;
+    // Replaces every row in one go; the rows in `selected` come back selected, all others
+    // unselected. The caret, the anchor and the scrolled-to row stay where they were as far as
+    // the new count allows, so a refill does not move the user's place in the list.
+    virtual void ReplaceAll(const std::vector<std::string>& texts, const std::vector<int>& selected) = 0;
     // Bulk changes run between these; pairs nest, and the list repaints once at the outermost
     // resume.
     virtual void SuspendRedraw() = 0;

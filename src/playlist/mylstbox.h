@@ -9,7 +9,6 @@
 
 namespace tundeck {
 
-
 class myListBox : public ListWidget {
 public:
     myListBox() = default;
@@ -28,7 +27,7 @@ public:
     int SelectedCount() const override;
     std::vector<int> SelectedRows() const override;
     int FocusedRow() const override;
-    void ReplaceAll(const std::vector<std::string>& texts) override;
+    void ReplaceAll(const std::vector<std::string>& texts, const std::vector<int>& selected) override;
     void SuspendRedraw() override;
     void ResumeRedraw() override;
 
@@ -38,7 +37,12 @@ public:
     int InsertionPositionAt(POINT point) const;
 
 private:
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // Selects `rows` (ascending, within 0..last) a run of consecutive rows at a time.
+    void SelectRuns(const std::vector<int>& rows, int last);
+
     HWND list_ = nullptr;
+    WNDPROC listProcedure_ = nullptr;
     int redrawSuspensions_ = 0;
 };
 

@@ -83,11 +83,11 @@ void Playlist::MoveTrack(int from, int to) {
 void Playlist::Clear() {
     RedrawSuspended quiet(widget_);
     entries_.clear();
-    widget_.ReplaceAll({});
+    widget_.ReplaceAll({}, {});
 }
 
 void Playlist::SetDisplayMode(bool fullPath) {
-    // Replacing a row's text clears its flag, so refill once and set the flags back.
+    // Replacing a row's text clears its flag, so refill once with the flags set back.
     std::vector<std::string> texts;
     texts.reserve(entries_.size());
     for (const PlaylistEntry& entry : entries_) {
@@ -95,10 +95,7 @@ void Playlist::SetDisplayMode(bool fullPath) {
     }
     const std::vector<int> selected = widget_.SelectedRows();
     RedrawSuspended quiet(widget_);
-    widget_.ReplaceAll(texts);
-    for (int row : selected) {
-        widget_.SetSelected(row, true);
-    }
+    widget_.ReplaceAll(texts, selected);
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         entries_[i].DisplayText = std::move(texts[i]);
     }

@@ -67,10 +67,13 @@ public:
 
     int FocusedRow() const override { return focused; }
 
-    void ReplaceAll(const std::vector<std::string>& texts) override {
+    void ReplaceAll(const std::vector<std::string>& texts, const std::vector<int>& selected) override {
         rows.clear();
         for (const std::string& text : texts) {
             rows.push_back(Row{text, false});
+        }
+        for (int row : selected) {
+            At(row).selected = true;
         }
         ClampFocus();
         ++refills;

@@ -1,0 +1,214 @@
+// The playlist's real list box inside a real main window: rows, flags and hit tests read back
+// from the control itself.
+#include "app/application.h"
+#include "app/main_controls.h"
+#include "playlist/mylstbox.h"
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+namespace tundeck {
+namespace {
+
+using testing::ScriptedInteraction;
+using testing::TempDir;
+using Rows = std::vector<int>;
+
+class PlaylistListBox : public ::testing::Test {
+protected:
+    TempDir programDir;
+    ScriptedInteraction ui;
+    Application app{ui, programDir.Directory()};
+    HWND list = nullptr;
+    myListBox view; // a second view of the main window's list, for its hit tests
+
+    PlaylistListBox() {
+        app.Start();
+        list = app.Main().Control(IdListBox1);
+        view.Attach(list);
+    }
+
+    Playlist& Tracks() { return app.Main().Tracks(); }
+
+    void AddNumbered(int count, const std::string& directory = "C:\\Music\\Album\\") {
+        std::vector<std::string> paths;
+        for (int i = 0; i < count; ++i) {
+            paths.push_back(directory + "t" + std::to_string(i) + ".mp3");
+        }
+        Tracks().AddTracks(std::vector<std::string_view>(paths.begin(), paths.end()), -1, false);
+    }
+
+    int ItemHeight() const { return static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0)); }
+    RECT Client() const {
+        RECT client{};
+        GetClientRect(list, &client);
+        return client;
+    }
+
+    RECT ItemRect(int row) const {
+        RECT r{};
+        SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+        return r;
+    }
+
+    // What the control itself holds.
+    Rows SelectedInList() const {
+        Rows rows(static_cast<std::size_t>(std::max<LRESULT>(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 0)));
+        SendMessageA(list, LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
+        return rows;
+    }
+    std::string RowText(int row) const {
+        std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, row, 0)), '\0');
+        SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+        return text;
+    }
+    std::vector<std::string> ListTexts() const {
+        std::vector<std::string> texts;
+        for (int row = 0; row < SendMessageA(list, LB_GETCOUNT, 0, 0); ++row) {
+            texts.push_back(RowText(row));
+        }
+        return texts;
+    }
+    std::vector<std::string> EntryTexts() {
+        std::vector<std::string> texts;
+        for (const PlaylistEntry& entry : Tracks().Entries()) {
+            texts.push_back(entry.DisplayText);
+        }
+        return texts;
+    }
+    // A middle-button press: the list reports it, and nothing else acts on it.
+    int PressedIndexAfterPressAt(POINT point) {
+        SendMessageA(list, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(point.x, point.y));
+        SendMessageA(list, WM_MBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+        return app.Main().PressedIndex();
+    }
+};
+
+TEST_F(PlaylistListBox, FlagsFollowTheirRowsThroughInsertRemoveAndMove) {
+    AddNumbered(8);
+    Tracks().SetSelected(2, true);
+    Tracks().SetSelected(5, true);
+
+    Tracks().AddTrack("C:\\new\\first.mp3", 0, false);
+    EXPECT_EQ(SelectedInList(), (Rows{3, 6}));
+    Tracks().AddTrack("C:\\new\\fifth.mp3", 4, true);
+    EXPECT_EQ(SelectedInList(), (Rows{3, 4, 7}));
+    Tracks().AddTrack("C:\\new\\last.mp3", Tracks().Count(), true); // the count appends
+    EXPECT_EQ(SelectedInList(), (Rows{3, 4, 7, 10}));
+    EXPECT_EQ(RowText(10), "last.mp3");
+
+    Tracks().RemoveTrack(3);
+    EXPECT_EQ(SelectedInList(), (Rows{3, 6, 9}));
+    EXPECT_FALSE(Tracks().RemoveTrack(10));
+
+    // A moved row comes out unselected; the rows between shift with their flags.
+    Tracks().MoveTrack(6, 1);
+    EXPECT_EQ(SelectedInList(), (Rows{4, 9}));
+    EXPECT_EQ(Tracks().Path(1), "C:\\Music\\Album\\t5.mp3");
+    Tracks().SetSelected(0, true);
+    Tracks().MoveTrack(0, 5);
+    EXPECT_EQ(SelectedInList(), (Rows{3, 9}));
+    EXPECT_EQ(RowText(5), "first.mp3");
+    EXPECT_EQ(ListTexts(), EntryTexts());
+    EXPECT_EQ(Tracks().SelectedRows(), SelectedInList());
+}
+
+TEST_F(PlaylistListBox, DisplayModeSwitchKeepsFlagsCaretAndScrollPosition) {
+    AddNumbered(200);
+    for (int row : {2, 5, 150}) {
+        Tracks().SetSelected(row, true);
+    }
+    SendMessageA(list, LB_SETANCHORINDEX, 5, 0);
+    SendMessageA(list, LB_SETCARETINDEX, 120, FALSE);
+    SendMessageA(list, LB_SETTOPINDEX, 100, 0);
+
+    app.Main().Options().ShowFullPath = true;
+    Tracks().SetDisplayMode(true);
+    EXPECT_EQ(RowText(5), "C:\\Music\\Album\\t5.mp3");
+    EXPECT_EQ(SelectedInList(), (Rows{2, 5, 150}));
+    // The user's place in the list: where Shift+click extends from, the focus, the view.
+    EXPECT_EQ(SendMessageA(list, LB_GETANCHORINDEX, 0, 0), 5);
+    EXPECT_EQ(SendMessageA(list, LB_GETCARETINDEX, 0, 0), 120);
+    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 100);
+    // Rows added afterwards follow the new mode.
+    Tracks().AddTrack("C:\\new\\x.mp3", 0, false);
+    EXPECT_EQ(RowText(0), "C:\\new\\x.mp3");
+
+    app.Main().Options().ShowFullPath = false;
+    Tracks().SetDisplayMode(false);
+    EXPECT_EQ(RowText(0), "x.mp3");
+    EXPECT_EQ(SelectedInList(), (Rows{3, 6, 151}));
+    EXPECT_EQ(ListTexts(), EntryTexts());
+}
+
+TEST_F(PlaylistListBox, HitTestsOnRowsBelowThemAndOutside) {
+    const int h = ItemHeight();
+    const RECT client = Client();
+    ASSERT_GT(h, 0);
+    ASSERT_GT(client.bottom, 5 * h);
+    EXPECT_EQ(view.RowAt({5, 5}), -1);
+    EXPECT_EQ(view.InsertionPositionAt({5, 5}), 0);
+
+    AddNumbered(3);
+    const struct {
+        POINT point;
+        int row;
+        int position;
+    } cases[] = {
+        {{0, 0}, 0, 0},
+        {{5, h + h / 2}, 1, 1},
+        {{client.right - 1, 3 * h - 1}, 2, 2},
+        {{5, 3 * h}, -1, 3}, // below the last row
+        {{5, client.bottom - 1}, -1, 3},
+        {{-1, 5}, -1, -1}, // outside the client area
+        {{5, -1}, -1, -1},
+        {{client.right, 5}, -1, -1},
+        {{5, client.bottom}, -1, -1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(view.RowAt(c.point), c.row) << c.point.x << "," << c.point.y;
+        EXPECT_EQ(view.InsertionPositionAt(c.point), c.position) << c.point.x << "," << c.point.y;
+        EXPECT_EQ(PressedIndexAfterPressAt(c.point), c.row) << c.point.x << "," << c.point.y;
+    }
+
+    // Scrolled down, the rows count from the top one.
+    AddNumbered(97);
+    SendMessageA(list, LB_SETTOPINDEX, 40, 0);
+    EXPECT_EQ(view.RowAt({5, 2 * h + 1}), 42);
+    EXPECT_EQ(PressedIndexAfterPressAt({5, 2 * h + 1}), 42);
+}
+
+TEST_F(PlaylistListBox, ListsLongerThan65535Rows) {
+    AddNumbered(70'000, "C:\\");
+    ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 70'000);
+    SendMessageA(list, LB_SETTOPINDEX, 66'000, 0);
+    ASSERT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 66'000);
+    const RECT row = ItemRect(66'003);
+    const POINT point{5, row.top + 1};
+    EXPECT_EQ(view.RowAt(point), 66'003);
+    EXPECT_EQ(view.InsertionPositionAt(point), 66'003);
+    EXPECT_EQ(PressedIndexAfterPressAt(point), 66'003);
+    EXPECT_EQ(RowText(66'003), "t66003.mp3");
+
+    Tracks().SetSelected(66'003, true);
+    Tracks().SetSelected(69'999, true);
+    EXPECT_EQ(Tracks().SelectedRows(), (Rows{66'003, 69'999}));
+    Tracks().MoveTrack(69'999, 0);
+    EXPECT_EQ(SelectedInList(), (Rows{66'004}));
+    EXPECT_EQ(RowText(0), "t69999.mp3");
+
+    // Scrolled to the end: the last row, and the space under it if the list shows any.
+    SendMessageA(list, LB_SETTOPINDEX, 69'999, 0);
+    const RECT last = ItemRect(69'999);
+    EXPECT_EQ(view.RowAt({5, last.bottom - 1}), 69'999);
+    if (last.bottom < Client().bottom) {
+        EXPECT_EQ(view.RowAt({5, last.bottom}), -1);
+        EXPECT_EQ(view.InsertionPositionAt({5, last.bottom}), 70'000);
+    }
+}
+
+} // namespace
+} // namespace tundeck
