@@ -299,24 +299,12 @@ void Form1::FileListMouse(UINT message, POINT point) {
 
 void Form1::ListBoxMouse(UINT message, POINT point) {
     lastMousePoint_ = point;
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
+    if (IsButtonPress(message)) {
         pressedIndex_ = listBox1_.RowAt(point);
-        break;
-    case WM_RBUTTONUP:
+    } else if (message == WM_RBUTTONUP) {
         popupIndex_ = listBox1_.RowAt(point);
-        break;
-    case WM_LBUTTONUP:
-        // A selection made with the mouse shows its time at once.
-        UpdateTimeTotals();
-        break;
-    default:
-        break;
+    } else if (message == WM_LBUTTONUP) {
+        UpdateTimeTotals(); // a selection made with the mouse shows its time at once
     }
 }
 

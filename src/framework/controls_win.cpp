@@ -23,9 +23,22 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
 
 namespace {
 
-constexpr UINT_PTR MouseReportSubclass = 1;
+// The control's own procedure is kept in its GWLP_USERDATA, which the standard controls leave
+// to their owner. SetWindowSubclass would look its chain up in a window property on every
+// message, a round trip to the server under Wine: filling 100,000 rows took 15 s instead of 0.4 s.
+LRESULT CALLBACK MouseReportProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    const auto ownProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    // The control handles the click first, so its selection is up to date for the parent.
+    const LRESULT result = CallWindowProcA(ownProcedure, window, message, wParam, lParam);
+    if (IsButtonPress(message) || IsButtonRelease(message)) {
+        SendMessageA(GetParent(window), ChildMouseMessage, MAKEWPARAM(message, GetDlgCtrlID(window)), lParam);
+    }
+    return result;
+}
 
-bool IsButtonMessage(UINT message) {
+} // namespace
+
+bool IsButtonPress(UINT message) {
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -33,31 +46,22 @@ bool IsButtonMessage(UINT message) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
         return true;
     default:
         return false;
     }
 }
 
-LRESULT CALLBACK MouseReportProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR) noexcept {
-    // The control handles the click first, so its selection is up to date for the parent.
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-    if (IsButtonMessage(message)) {
-        SendMessageA(GetParent(window), ChildMouseMessage, MAKEWPARAM(message, GetDlgCtrlID(window)), lParam);
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &MouseReportProcedure, MouseReportSubclass);
-    }
-    return result;
+bool IsButtonRelease(UINT message) {
+    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
 }
 
-} // namespace
-
 void ReportMouseButtonsToParent(HWND control) {
-    SetWindowSubclass(control, &MouseReportProcedure, MouseReportSubclass, 0);
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)) == &MouseReportProcedure) {
+        return;
+    }
+    SetWindowLongPtrA(control, GWLP_USERDATA, GetWindowLongPtrA(control, GWLP_WNDPROC));
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MouseReportProcedure));
 }
 
 int ListInsertionPositionAt(HWND list, POINT point) {

@@ -19,6 +19,9 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
 // window procedure puts the parent's handling behind its error barrier.
 inline constexpr UINT ChildMouseMessage = WM_APP + 1;
 void ReportMouseButtonsToParent(HWND control);
+// Any button's press (double-clicks included), and any button's release.
+bool IsButtonPress(UINT message);
+bool IsButtonRelease(UINT message);
 
 // Hit tests on a list box with rows of one height. The row whose rectangle holds `point`, or -1
 // for none and for a point outside the client area; LB_ITEMFROMPOINT would answer in 16 bits.

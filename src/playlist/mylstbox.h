@@ -42,7 +42,6 @@ private:
     void SelectRuns(const std::vector<int>& rows, int last);
 
     HWND list_ = nullptr;
-    WNDPROC listProcedure_ = nullptr;
     int redrawSuspensions_ = 0;
 };
 
