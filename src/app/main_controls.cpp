@@ -77,9 +77,9 @@ std::span<const ControlSpec> MainControls() {
 }
 
 const ControlSpec& MainControl(ControlId id) {
-    for (const ControlSpec& spec : Controls) {
-        if (spec.Id == id) {
-            return spec;
+    for (const ControlSpec& info : Controls) {
+        if (info.Id == id) {
+            return info;
         }
     }
     throw std::out_of_range("unknown control");

@@ -157,8 +157,8 @@ void Form1::CreateMenuAndShortcuts() {
 
 void Form1::CreateControls() {
     tooltips_.Create(Handle());
-    for (const ControlSpec& spec : MainControls()) {
-        CreateControl(spec);
+    for (const ControlSpec& info : MainControls()) {
+        CreateControl(info);
     }
     statusBar_.Attach(Control(IdStatusBar1));
     statusBar_.SetWidths(StatusPanelWidths);
@@ -174,21 +174,21 @@ void Form1::CreateControls() {
     ReportMouseButtonsToParent(Control(IdFileListBox1));
 }
 
-void Form1::CreateControl(const ControlSpec& spec) {
-    if (spec.Kind == ControlKind::Splitter) {
-        Splitter& bar = spec.Id == IdPanel1 ? panel1_ : panel2_;
-        bar.Create(Handle(), spec.Id, ToRect(spec.Design));
-        controls_[spec.Id] = bar.Handle();
+void Form1::CreateControl(const ControlSpec& info) {
+    if (info.Kind == ControlKind::Splitter) {
+        Splitter& bar = info.Id == IdPanel1 ? panel1_ : panel2_;
+        bar.Create(Handle(), info.Id, ToRect(info.Design));
+        controls_[info.Id] = bar.Handle();
         return;
     }
-    const KindStyle kind = StyleOf(spec.Kind);
-    const DWORD tabStop = spec.TabOrder >= 0 ? WS_TABSTOP : 0;
-    HWND control = CreateChild(Handle(), kind.className, spec.Caption, kind.style | tabStop | WS_VISIBLE,
-                               kind.exStyle, spec.Id, ToRect(spec.Design));
+    const KindStyle kind = StyleOf(info.Kind);
+    const DWORD tabStop = info.TabOrder >= 0 ? WS_TABSTOP : 0;
+    HWND control = CreateChild(Handle(), kind.className, info.Caption, kind.style | tabStop | WS_VISIBLE,
+                               kind.exStyle, info.Id, ToRect(info.Design));
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-    controls_[spec.Id] = control;
-    if (spec.HintShown && spec.Hint[0] != '\0') {
-        tooltips_.Add(control, spec.Hint);
+    controls_[info.Id] = control;
+    if (info.HintShown && info.Hint[0] != '\0') {
+        tooltips_.Add(control, info.Hint);
     }
 }
 

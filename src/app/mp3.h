@@ -72,7 +72,7 @@ protected:
 
 private:
     void CreateControls();
-    void CreateControl(const ControlSpec& spec);
+    void CreateControl(const ControlSpec& info);
     void CreateMenuAndShortcuts();
     void ReadSettingsFile();
     void WriteSettingsFile();

@@ -78,20 +78,20 @@ TEST_F(MainWindow, ControlsHaveTheirKindCaptionHintAndTabOrder) {
     }
     ASSERT_NE(tooltip, nullptr);
     std::vector<const ControlSpec*> tabStops;
-    for (const ControlSpec& spec : MainControls()) {
-        HWND control = Control(spec.Id);
-        ASSERT_NE(control, nullptr) << spec.Name;
-        EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) << spec.Name;
-        if (spec.Kind == ControlKind::Button || spec.Kind == ControlKind::Label) {
-            EXPECT_EQ(TextOf(control), spec.Caption) << spec.Name;
+    for (const ControlSpec& info : MainControls()) {
+        HWND control = Control(info.Id);
+        ASSERT_NE(control, nullptr) << info.Name;
+        EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) << info.Name;
+        if (info.Kind == ControlKind::Button || info.Kind == ControlKind::Label) {
+            EXPECT_EQ(TextOf(control), info.Caption) << info.Name;
         }
-        const std::string expectedHint = spec.Id == IdButton7 ? "Shuffle tracks.\r\nSelected tracks will be played first."
-                                         : spec.HintShown  ? spec.Hint
+        const std::string expectedHint = info.Id == IdButton7 ? "Shuffle tracks.\r\nSelected tracks will be played first."
+                                         : info.HintShown  ? info.Hint
                                                            : "";
-        EXPECT_EQ(ToolText(tooltip, Main(), control), expectedHint) << spec.Name;
-        if (spec.TabOrder >= 0 && spec.Kind != ControlKind::Splitter) {
-            EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP) << spec.Name;
-            tabStops.push_back(&spec);
+        EXPECT_EQ(ToolText(tooltip, Main(), control), expectedHint) << info.Name;
+        if (info.TabOrder >= 0 && info.Kind != ControlKind::Splitter) {
+            EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP) << info.Name;
+            tabStops.push_back(&info);
         }
     }
     EXPECT_EQ(ClassOf(Control(IdListBox1)), "ListBox");
@@ -100,10 +100,10 @@ TEST_F(MainWindow, ControlsHaveTheirKindCaptionHintAndTabOrder) {
     // Tab moves through the controls in the order of their windows.
     std::sort(tabStops.begin(), tabStops.end(), [](auto a, auto b) { return a->TabOrder < b->TabOrder; });
     HWND previous = nullptr;
-    for (const ControlSpec* spec : tabStops) {
-        HWND control = Control(spec->Id);
+    for (const ControlSpec* info : tabStops) {
+        HWND control = Control(info->Id);
         if (previous != nullptr) {
-            EXPECT_EQ(GetNextDlgTabItem(Main(), previous, FALSE), control) << spec->Name;
+            EXPECT_EQ(GetNextDlgTabItem(Main(), previous, FALSE), control) << info->Name;
         }
         previous = control;
     }
