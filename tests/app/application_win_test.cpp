@@ -7,6 +7,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace tundeck {
 namespace {
 
@@ -37,14 +39,29 @@ TEST_F(ApplicationRun, CreatesFourWindowsAndWritesTheSettingsAtTheEnd) {
         char caption[64] = {};
         GetWindowTextA(app.Main().Handle(), caption, sizeof caption);
         EXPECT_STREQ(caption, "Tundeck v1.4");
-        const std::pair<DialogWindow*, const char*> dialogs[] = {{&app.Setup(), "Tundeck Setup"},
-                                                                 {&app.About(), "About Tundeck"},
-                                                                 {&app.TagEditor(), "View/Edit ID3-Tag"}};
-        for (const auto& [dialog, title] : dialogs) {
-            GetWindowTextA(dialog->Handle(), caption, sizeof caption);
-            EXPECT_STREQ(caption, title);
-            EXPECT_FALSE(IsWindowVisible(dialog->Handle())) << title;
-            EXPECT_FALSE(IsWindowEnabled(dialog->Handle())) << title;
+        struct Dialog {
+            DialogWindow& window;
+            const char* title;
+            SIZE client;
+        };
+        const Dialog dialogs[] = {{app.Setup(), "Tundeck Setup", {440, 372}},
+                                  {app.About(), "About Tundeck", {434, 302}},
+                                  {app.TagEditor(), "View/Edit ID3-Tag", {443, 411}}};
+        for (const Dialog& dialog : dialogs) {
+            HWND window = dialog.window.Handle();
+            GetWindowTextA(window, caption, sizeof caption);
+            EXPECT_STREQ(caption, dialog.title);
+            EXPECT_FALSE(IsWindowVisible(window)) << dialog.title;
+            EXPECT_FALSE(IsWindowEnabled(window)) << dialog.title;
+            EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+            RECT dialogClient{};
+            RECT dialogOuter{};
+            GetClientRect(window, &dialogClient);
+            GetWindowRect(window, &dialogOuter);
+            EXPECT_EQ(dialogClient.right, dialog.client.cx) << dialog.title;
+            EXPECT_EQ(dialogClient.bottom, dialog.client.cy) << dialog.title;
+            EXPECT_LE(std::abs(dialogOuter.left + dialogOuter.right - GetSystemMetrics(SM_CXSCREEN)), 1)
+                << dialog.title;
         }
         RECT outer{};
         RECT client{};
