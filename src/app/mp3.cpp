@@ -278,7 +278,7 @@ void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 void Form1::OnMeasureItem(MEASUREITEMSTRUCT& item) const {
-    // The selection field of a drop-down list gets the height that makes the combo 22 high.
+    // Rows fit a small shell icon; the layout pass sets the closed height of the drop-down lists.
     item.itemHeight = item.itemID == static_cast<UINT>(-1) ? 16 : ListRowHeight;
 }
 
