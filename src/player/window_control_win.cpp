@@ -80,7 +80,16 @@ int Win32WindowControl::StartProcess(const std::string& commandLine, int showCom
 }
 
 void Win32WindowControl::Pause(std::chrono::milliseconds duration) {
-    Sleep(static_cast<DWORD>(duration.count()));
+    // Messages other programs send us are handled meanwhile: a player that broadcasts while it
+    // starts would otherwise wait for us while we wait for it.
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(duration.count());
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_SENDMESSAGE) ==
+            WAIT_OBJECT_0) {
+            MSG msg;
+            PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+    }
 }
 
 } // namespace tundeck

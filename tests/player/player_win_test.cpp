@@ -10,10 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -94,7 +96,7 @@ void EndStandIns() {
 // checked without a clock.
 class CountingWindowControl final : public WindowControl {
 public:
-    int Pauses = 0;
+    std::atomic<int> Pauses = 0; // read by a sender thread in one test
 
     WindowHandle FindTopLevel(const std::string& className, const std::string& title) override {
         return real_.FindTopLevel(className, title);
@@ -461,8 +463,22 @@ TEST_F(StandInPlayerTest, AStartWithoutAPlayerWindowEndsWithAMessageNamingThePro
     EXPECT_EQ(windows.Pauses, 0);
 
     // A program that runs but never opens the player's window: the wait gives up at its bound.
+    // Meanwhile messages that others send us are answered, so a player that sends to us while it
+    // starts does not hang.
+    HWND ours = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    std::atomic<bool> answered = false;
+    std::thread sender([&] {
+        while (windows.Pauses == 0) {
+            std::this_thread::yield(); // the start itself may answer sent messages; the wait must too
+        }
+        DWORD_PTR ignored = 0;
+        answered = SendMessageTimeoutA(ours, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored) != 0;
+    });
     settings.PlayerExecutable = TestTool("standin_player/wrong_title_player.exe");
     PlayAll(player, host, tracks);
+    EXPECT_TRUE(answered);
+    sender.join();
+    DestroyWindow(ours);
     ASSERT_EQ(host.Messages.size(), 2u);
     EXPECT_NE(host.Messages[1].find(settings.PlayerExecutable), std::string::npos) << host.Messages[1];
     EXPECT_EQ(windows.Pauses, static_cast<int>(PlayerWaitLimit / PlayerLookupPause));
