@@ -1,13 +1,23 @@
 #pragma once
-// Command identifiers of the menus; the buttons use their control identifiers.
+// Command identifiers of the menus and popup menus; the controls use their own identifiers.
+
+#include "app/main_controls.h"
 
 namespace tundeck {
 
 enum CommandId : int {
-    CmdOptions = 1000,
+    CmdFirst = 1000,
+    CmdOptions = CmdFirst,
     CmdSavePlaylist,
     CmdExit,
     CmdAbout,
+    CmdPlayFromHere,   // Playfromhere1, the playlist's popup menu
+    CmdPlaySingle,     // Play1, the playlist's popup menu
+    CmdPlayFileSingle, // Playsingle1, the file list's popup menu
+    CmdLast = CmdPlayFileSingle,
 };
+
+// A command and a control never share an identifier, and both fit the 16 bits of WM_COMMAND.
+static_assert(IdLabel2 > 0 && int{IdLastControl} < int{CmdFirst} && CmdLast <= 0xFFFF);
 
 } // namespace tundeck

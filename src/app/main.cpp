@@ -1,5 +1,6 @@
 // Program entry: one process, one user-interface thread, four windows.
 #include "app/application.h"
+#include "framework/error.h"
 #include "framework/file_io_win.h"
 
 #include <windows.h>
@@ -13,10 +14,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     InitCommonControlsEx(&controls);
 
     tundeck::DesktopInteraction ui;
-    tundeck::Application application(ui, tundeck::ExecutableDirectory());
-    application.Start();
-    ShowWindow(application.Main().Handle(), showCommand);
-    application.Run();
-    application.End();
+    try {
+        tundeck::Application application(ui, tundeck::ExecutableDirectory());
+        application.Start();
+        ShowWindow(application.Main().Handle(), showCommand);
+        application.Run();
+        application.End();
+    } catch (...) {
+        // The last barrier: what the windows' own could not catch, such as a failed start.
+        ui.ShowError(tundeck::NoWindow, tundeck::CurrentErrorText());
+        return 1;
+    }
     return 0;
 }

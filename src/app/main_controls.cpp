@@ -1,5 +1,7 @@
 #include "app/main_controls.h"
 
+#include <cstddef>
+#include <iterator>
 #include <stdexcept>
 
 namespace tundeck {
@@ -70,6 +72,15 @@ const ControlSpec Controls[] = {
     {IdStatusBar1, "StatusBar1", K::StatusBar, "", "", false, {0, 432, 575, 20}, -1},
 };
 
+// The layout's controls in its order, each with the control it places.
+constexpr ControlId Placed[] = {
+    IdLabel2,  IdDriveComboBox1, IdDirectoryListBox1, IdPanel2,  IdFileListBox1, IdFilterComboBox1,
+    IdPanel1,  IdLabel1,         IdListBox1,          IdUpDown1, IdBitBtn1,      IdBitBtn2,
+    IdBitBtn3, IdBitBtn4,        IdBitBtn5,           IdButton9, IdButton1,      IdButton3,
+    IdButton2, IdButton5,        IdButton4,           IdButton6, IdButton7,
+};
+static_assert(std::size(Placed) == LayoutControlCount);
+
 } // namespace
 
 std::span<const ControlSpec> MainControls() {
@@ -83,6 +94,19 @@ const ControlSpec& MainControl(ControlId id) {
         }
     }
     throw std::out_of_range("unknown control");
+}
+
+ControlId PlacedControl(LayoutControl control) {
+    return Placed[static_cast<std::size_t>(control)];
+}
+
+std::optional<LayoutControl> PlacementOf(ControlId id) {
+    for (std::size_t i = 0; i < std::size(Placed); ++i) {
+        if (Placed[i] == id) {
+            return static_cast<LayoutControl>(i);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace tundeck

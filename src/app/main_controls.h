@@ -1,6 +1,9 @@
 #pragma once
 // The controls of the main window as data: what each one is, says and where it sits at design size.
 
+#include "ui/layout.h"
+
+#include <optional>
 #include <span>
 
 namespace tundeck {
@@ -45,6 +48,7 @@ enum ControlId : int {
     IdButton6,
     IdButton7,
     IdStatusBar1,
+    IdLastControl = IdStatusBar1,
 };
 
 struct DesignRect {
@@ -66,6 +70,11 @@ struct ControlSpec {
 std::span<const ControlSpec> MainControls();
 
 const ControlSpec& MainControl(ControlId id);
+
+// The control that the layout places at `control`.
+ControlId PlacedControl(LayoutControl control);
+// Where the layout places the control `id`, if it does.
+std::optional<LayoutControl> PlacementOf(ControlId id);
 
 // The hint of the Random button, set when the window starts.
 inline constexpr const char* RandomButtonHint = "Shuffle tracks.\rSelected tracks will be played first.";

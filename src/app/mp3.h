@@ -1,26 +1,24 @@
 #pragma once
-// The main window: file browser, playlist, command and transport buttons, status bar and menu.
+// The main window: a switchboard that creates the controls, runs the start-up and shut-down
+// sequences and hands each event to the panel that owns its control.
 
 #include "app/main_controls.h"
 #include "app/settings.h"
 #include "framework/controls_win.h"
-#include "framework/file_browser_win.h"
 #include "framework/window.h"
-#include "player/play_commands.h"
-#include "player/player_window.h"
-#include "player/window_control_win.h"
-#include "playlist/mylstbox.h"
-#include "playlist/playlist.h"
-#include "ui/layout.h"
-#include "ui/splitter_win.h"
+#include "player/player_panel_win.h"
+#include "playlist/browser_panel_win.h"
+#include "playlist/playlist_panel_win.h"
+#include "trackinfo/status_panels_win.h"
+#include "ui/layout_panel_win.h"
 
-#include <map>
+#include <array>
 #include <string>
 #include <vector>
 
 namespace tundeck {
 
-class Form1 : public Window, private SettingsTarget, private SplitterListener, private PlayHost {
+class Form1 final : public Window, private SettingsTarget {
 public:
     // `programDirectory` (with its trailing "\") holds the settings file and the remembered
     // playlist; `arguments` are the words of the command line after the program's name.
@@ -31,36 +29,47 @@ public:
     void Create();
 
     Settings& Options() { return settings_; }
-    Playlist& Tracks() { return playlist_; }
-    const MainLayout& Layout() const { return layout_; }
-    FileBrowser& Browser() { return browser_; }
-    StatusBar& Status() { return statusBar_; }
+    Playlist& Tracks() { return playlist_.Tracks(); }
+    FileBrowser& Browser() { return browser_.Browser(); }
+    StatusPanels& Status() { return status_; }
+    PlayerControl& Player() { return player_.Control(); }
+    const MainLayout& Layout() const { return layout_.Layout(); }
     HWND Control(ControlId id) const;
     HACCEL Accelerators() const { return accelerators_; }
+    int PressedIndex() const { return playlist_.PressedIndex(); }
+    int PopupIndex() const { return playlist_.PopupIndex(); }
+    int FilePopupIndex() const { return browser_.FilePopupIndex(); }
 
-    void Exit4Click();
-    void SavePlaylist1Click();
-    // Lays out every control for the client size and the splitter factors.
-    void OnResize();
-    void UpdateTimeTotals();
-    // Deletes one playlist row (none when out of range) and recomputes the totals.
-    void RemoveTrack(int index);
+    // A menu item, an accelerator or a popup menu's choice (`code` 0 or 1), or a control's
+    // notification `code`, by the one command table.
+    void RunCommand(int id, int code);
 
-    // Play commands.
+    // Event handlers.
     void Button4Click();
     void Button5Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void BitBtn5Click();
+    void ListBoxDbl();
     void Playfromhere1Click();
     void Play1Click();
     void Playsingle1Click();
-    void ListBoxDbl();
-    void TransportButtonClick(int id);
-    PlayerControl& Player() { return player_; }
+    void SavePlaylist1Click();
+    void Exit4Click();
+    void ListBoxMouseDown(const MouseEvent& event);
+    void ListBoxMouseMove(const MouseEvent& event);
+    void ListBoxMouseUp(const MouseEvent& event);
+    void FileListBox1MouseDown(const MouseEvent& event);
+    void FileListBox1MouseMove(const MouseEvent& event);
+    void FileListBox1MouseUp(const MouseEvent& event);
+    // Lays out every control for the client size and the splitter factors.
+    void OnResize();
 
-    // Rows of the playlist under the last press and the last right-button release; -1 for none.
-    int PressedIndex() const { return pressedIndex_; }
-    int PopupIndex() const { return popupIndex_; }
-    // File-list row under the last right-button release over the file list; -1 for none.
-    int FilePopupIndex() const { return filePopupIndex_; }
+    void UpdateTimeTotals();
+    // Deletes one playlist row (none when out of range) and recomputes the totals.
+    void RemoveTrack(int index);
 
 protected:
     void OnCreate() override;
@@ -68,32 +77,20 @@ protected:
     bool OnClose() override;
     void OnCommand(int id, int code, HWND control) override;
     void OnSize(int width, int height) override;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnActivate(bool active) override;
+    bool OnSetFocus() override;
+    void OnChildMouse(int id, const MouseEvent& event) override;
+    bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
+    void OnMeasureItem(int id, MEASUREITEMSTRUCT& item) override;
+    bool OnListKey(HWND list, int key) override;
 
 private:
+    void CreateMenuAndShortcuts();
     void CreateControls();
     void CreateControl(const ControlSpec& info);
-    void CreateMenuAndShortcuts();
+    void AttachPanels();
     void ReadSettingsFile();
     void WriteSettingsFile();
-    WindowGeometry Geometry() const;
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
-    void OnMeasureItem(MEASUREITEMSTRUCT& item) const;
-    void OnActivate(bool active);
-    void ChildMouse(int id, UINT message, POINT point);
-    void ListBoxMouse(UINT message, POINT point);
-    void FileListMouse(UINT message, POINT point);
-    void ClearHoverInfo();
-
-    void SplitterMouseDown(int id, MouseButton button) override;
-    void SplitterMouseMove(int id, int x, int y) override;
-    void SplitterMouseUp(int id, MouseButton button) override;
-    void Panel1MouseMove(int x);
-    void Panel2MouseMove(int y);
-
-    std::string TempPlaylistPath() const override;
-    void WriteTempPlaylist(const std::vector<std::string>& paths) override;
-    void ShowMessage(const std::string& text) override;
 
     // Lines of the settings file that act on the windows.
     bool SetBrowserDirectory(const std::string& directory) override;
@@ -105,25 +102,16 @@ private:
     std::string programDirectory_;
     std::vector<std::string> arguments_;
     Settings settings_;
-    myListBox listBox1_;
-    Playlist playlist_{listBox1_, settings_.ShowFullPath};
-    Splitter panel1_;
-    Splitter panel2_;
-    MainLayout layout_;
-    bool columnSplitterDragging_ = false;
-    bool rowSplitterDragging_ = false;
-    int pressedIndex_ = -1;
-    int popupIndex_ = -1;
-    int filePopupIndex_ = -1;
-    Win32WindowControl windowControl_;
-    PlayerControl player_{windowControl_, settings_};
-    POINT lastMousePoint_{};
-    FileBrowser browser_;
+    POINT lastMousePoint_{}; // the latest mouse position over any of the lists, in its coordinates
+    StatusPanels status_;
+    PlaylistPanel playlist_{settings_.ShowFullPath, lastMousePoint_};
+    BrowserPanel browser_{lastMousePoint_};
+    PlayerPanel player_;
+    LayoutPanel layout_;
     Tooltips tooltips_;
-    StatusBar statusBar_;
     Font font_;
     HACCEL accelerators_ = nullptr;
-    std::map<int, HWND> controls_;
+    std::array<HWND, IdLastControl - IdLabel2 + 1> controls_{};
     HWND focused_ = nullptr; // the control that gets the focus back when the window is activated
 };
 

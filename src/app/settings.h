@@ -1,6 +1,8 @@
 #pragma once
 // The option record, and the text of the settings file that carries it between runs.
 
+#include "player/player_options.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -8,23 +10,15 @@
 
 namespace tundeck {
 
-struct Settings {
-    std::string PlayerExecutable;
+// The player's options are the player side's own; the rest is read where it is used.
+struct Settings : PlayerOptions {
     bool ShowFullPath = false;
     bool AutoPlayAfterRandom = true;
     bool AutoPlayArguments = true;
     bool RememberPlaylist = true;
     bool DragMovesTracks = false;
     bool FileDragStartsDrag = true;
-    bool NumberAfterPlaylist = true;
-    bool ClosePlayerAtExit = false;
-    bool RestorePlayerAtExit = false;
     bool RecurseDroppedDirectories = true;
-    std::uint8_t PlayerWindowHandling = 0;
-    std::uint8_t DoubleClickAction = 1;
-    std::int32_t PlayerAppearance = 0;
-    std::int32_t SavedPlayerX = 100;
-    std::int32_t SavedPlayerY = 100;
     double HorizontalFactor = 0.4556;
     double VerticalFactor = 0.33;
 };

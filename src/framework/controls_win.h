@@ -13,15 +13,13 @@ namespace tundeck {
 HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle, int id,
                  RECT bounds);
 
-// Sent to a control's parent after the control has handled a mouse-button press or release:
-// LOWORD(wParam) is the button message (WM_LBUTTONDOWN, ...), HIWORD(wParam) the control's
-// identifier, lParam the point in the control's client coordinates. Going through the parent's
-// window procedure puts the parent's handling behind its error barrier.
+// Sent to a control's parent after the control has handled a mouse move, press or release:
+// LOWORD(wParam) is the mouse message (WM_MOUSEMOVE, WM_LBUTTONDOWN, ...), HIWORD(wParam) the
+// control's identifier, lParam the point in the control's client coordinates. The window base
+// turns it into OnChildMouse; going through the parent's window procedure puts the parent's
+// handling behind its error barrier.
 inline constexpr UINT ChildMouseMessage = WM_APP + 1;
-void ReportMouseButtonsToParent(HWND control);
-// Any button's press (double-clicks included), and any button's release.
-bool IsButtonPress(UINT message);
-bool IsButtonRelease(UINT message);
+void ReportMouseToParent(HWND control);
 
 // Hit tests on a list box with rows of one height. The row whose rectangle holds `point`, or -1
 // for none and for a point outside the client area; LB_ITEMFROMPOINT would answer in 16 bits.

@@ -1,5 +1,8 @@
 #include "framework/error.h"
 
+#include <exception>
+#include <new>
+
 namespace tundeck {
 
 namespace {
@@ -34,6 +37,18 @@ std::string IoErrorText(unsigned code) {
 
 void RaiseIoError(unsigned code) {
     throw Error(IoErrorText(code));
+}
+
+std::string CurrentErrorText() {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return "Out of memory";
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unexpected error";
+    }
 }
 
 } // namespace tundeck

@@ -18,6 +18,9 @@ inline constexpr unsigned IoReadBeyondEnd = 100;
 inline constexpr unsigned IoDiskFull = 101;
 
 std::string IoErrorText(unsigned code);
+
+// Inside a catch block: the text of the exception being handled, whatever was thrown.
+std::string CurrentErrorText();
 [[noreturn]] void RaiseIoError(unsigned code);
 
 } // namespace tundeck

@@ -1,4 +1,4 @@
-#include "framework/interaction.h"
+#include "framework/interaction_win.h"
 
 #include <commdlg.h>
 
@@ -6,6 +6,9 @@
 #include <vector>
 
 namespace tundeck {
+
+static_assert(MessageOk == MB_OK && MessageOkCancel == MB_OKCANCEL && MessageIconStop == MB_ICONSTOP &&
+              MessageIconWarning == MB_ICONWARNING && AnswerOk == IDOK && AnswerCancel == IDCANCEL);
 
 namespace {
 
@@ -17,20 +20,21 @@ std::string DialogFilter(const std::string& filter) {
     return result;
 }
 
-std::optional<std::string> RunFileDialog(HWND owner, const FileDialogOptions& options, bool save) {
+std::optional<std::string> RunFileDialog(WindowHandle owner, const FileDialogOptions& options, bool save) {
     std::vector<char> name(32768, '\0');
     options.FileName.copy(name.data(), name.size() - 1);
     const std::string filter = DialogFilter(options.Filter);
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner;
+    ofn.hwndOwner = ToHwnd(owner);
     ofn.lpstrFilter = filter.c_str();
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = name.data();
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     ofn.lpstrTitle = options.Title.c_str();
     ofn.lpstrDefExt = options.DefaultExtension.empty() ? nullptr : options.DefaultExtension.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+    // The browser's directory stays the current one: bare file-list names rely on it.
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
     const BOOL chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
     if (!chosen) {
         return std::nullopt;
@@ -40,21 +44,19 @@ std::optional<std::string> RunFileDialog(HWND owner, const FileDialogOptions& op
 
 } // namespace
 
-int DesktopInteraction::ShowMessage(HWND owner, const std::string& text, const std::string& caption,
-                                    UINT flags) {
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+int DesktopInteraction::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
+                                    std::uint32_t flags) {
+    return MessageBoxA(ToHwnd(owner), text.c_str(), caption.c_str(), flags);
 }
 
-std::optional<std::string> DesktopInteraction::OpenFile(HWND owner, const FileDialogOptions& options) {
+std::optional<std::string> DesktopInteraction::OpenFile(WindowHandle owner,
+                                                        const FileDialogOptions& options) {
     return RunFileDialog(owner, options, false);
 }
 
-std::optional<std::string> DesktopInteraction::SaveFile(HWND owner, const FileDialogOptions& options) {
+std::optional<std::string> DesktopInteraction::SaveFile(WindowHandle owner,
+                                                        const FileDialogOptions& options) {
     return RunFileDialog(owner, options, true);
-}
-
-void ShowErrorBox(UserInteraction& ui, HWND owner, const std::string& text) {
-    ui.ShowMessage(owner, text + ".", "Tundeck", MB_OK | MB_ICONSTOP);
 }
 
 } // namespace tundeck

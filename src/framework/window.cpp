@@ -1,8 +1,14 @@
 #include "framework/window.h"
 
+#include "framework/controls_win.h"
 #include "framework/error.h"
 
-#include <exception>
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <optional>
+#include <utility>
 
 namespace tundeck {
 
@@ -12,10 +18,77 @@ Window* WindowOf(HWND window) {
     return reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
+struct MouseMessage {
+    UINT Message;
+    MouseAction Action;
+    MouseButton Button;
+};
+
+constexpr MouseMessage MouseMessages[] = {
+    {WM_MOUSEMOVE, MouseAction::Move, MouseButton::None},
+    {WM_LBUTTONDOWN, MouseAction::Press, MouseButton::Left},
+    {WM_LBUTTONDBLCLK, MouseAction::DoubleClick, MouseButton::Left},
+    {WM_LBUTTONUP, MouseAction::Release, MouseButton::Left},
+    {WM_RBUTTONDOWN, MouseAction::Press, MouseButton::Right},
+    {WM_RBUTTONDBLCLK, MouseAction::DoubleClick, MouseButton::Right},
+    {WM_RBUTTONUP, MouseAction::Release, MouseButton::Right},
+    {WM_MBUTTONDOWN, MouseAction::Press, MouseButton::Middle},
+    {WM_MBUTTONDBLCLK, MouseAction::DoubleClick, MouseButton::Middle},
+    {WM_MBUTTONUP, MouseAction::Release, MouseButton::Middle},
+};
+
+std::optional<MouseEvent> DecodeMouse(UINT message, LPARAM lParam) {
+    for (const MouseMessage& m : MouseMessages) {
+        if (m.Message == message) {
+            return MouseEvent{m.Action, m.Button, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}};
+        }
+    }
+    return std::nullopt;
+}
+
+// Owns a shell drop: released on every path, the handler's errors included.
+class DropHandle {
+public:
+    explicit DropHandle(HDROP drop) : drop_(drop) {}
+    DropHandle(const DropHandle&) = delete;
+    DropHandle& operator=(const DropHandle&) = delete;
+    ~DropHandle() { DragFinish(drop_); }
+
+    std::vector<std::string> Paths() const {
+        std::vector<std::string> paths;
+        const UINT count = DragQueryFileA(drop_, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            std::string path(DragQueryFileA(drop_, i, nullptr, 0) + 1, '\0');
+            path.resize(DragQueryFileA(drop_, i, path.data(), static_cast<UINT>(path.size())));
+            paths.push_back(std::move(path));
+        }
+        return paths;
+    }
+    POINT Point() const {
+        POINT point{};
+        DragQueryPoint(drop_, &point);
+        return point;
+    }
+
+private:
+    HDROP drop_;
+};
+
+UpDownRange RangeOf(HWND upDown) {
+    UpDownRange range;
+    SendMessageA(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&range.Low),
+                 reinterpret_cast<LPARAM>(&range.High));
+    range.Wraps = (GetWindowLongA(upDown, GWL_STYLE) & UDS_WRAP) != 0;
+    return range;
+}
+
 } // namespace
 
 Window::~Window() {
-    Destroy();
+    if (handle_ != nullptr) {
+        SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+        DestroyWindow(std::exchange(handle_, nullptr));
+    }
 }
 
 void Window::Destroy() {
@@ -54,18 +127,56 @@ void Window::Create(const char* className, const char* caption, DWORD style, DWO
     }
 }
 
-LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(handle_, message, wParam, lParam);
-}
-
 void Window::OnPaint() {
     PAINTSTRUCT ps;
     BeginPaint(handle_, &ps);
     EndPaint(handle_, &ps);
 }
 
-LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefaultHandling(message, wParam, lParam);
+void Window::DropFiles(HDROP drop) {
+    const DropHandle handle(drop);
+    OnDropFiles(handle.Paths(), handle.Point());
+}
+
+LRESULT Window::DispatchNotify(const NMHDR& header) {
+    if (header.code == UDN_DELTAPOS) {
+        const auto& click = reinterpret_cast<const NMUPDOWN&>(header);
+        if (const std::optional<int> next = UpDownStep(click.iPos, click.iDelta, RangeOf(header.hwndFrom))) {
+            OnUpDown(static_cast<int>(header.idFrom), *next, click.iDelta);
+        }
+    }
+    return 0;
+}
+
+LRESULT Window::DispatchInput(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == ChildMouseMessage) {
+        if (const std::optional<MouseEvent> event = DecodeMouse(LOWORD(wParam), lParam)) {
+            OnChildMouse(HIWORD(wParam), *event);
+        }
+        return 0;
+    }
+    if (const std::optional<MouseEvent> event = DecodeMouse(message, lParam)) {
+        return OnMouse(*event) ? 0 : DefWindowProcA(handle_, message, wParam, lParam);
+    }
+    switch (message) {
+    case WM_SETCURSOR:
+        return OnSetCursor() ? TRUE : DefWindowProcA(handle_, message, wParam, lParam);
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_CONTEXTMENU: {
+        const ContextMenuRequest request{
+            reinterpret_cast<HWND>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, lParam == -1};
+        return OnContextMenu(request) ? 0 : DefWindowProcA(handle_, message, wParam, lParam);
+    }
+    case WM_DROPFILES:
+        DropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_VKEYTOITEM:
+        return OnListKey(reinterpret_cast<HWND>(lParam), LOWORD(wParam)) ? -2 : -1;
+    default:
+        return DefWindowProcA(handle_, message, wParam, lParam);
+    }
 }
 
 LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -85,15 +196,25 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return DispatchNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_SIZE:
         OnSize(LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_PAINT:
         OnPaint();
         return 0;
+    case WM_ACTIVATE:
+        return OnActivate(LOWORD(wParam) != WA_INACTIVE) ? 0
+                                                         : DefWindowProcA(handle_, message, wParam, lParam);
+    case WM_SETFOCUS:
+        return OnSetFocus() ? 0 : DefWindowProcA(handle_, message, wParam, lParam);
+    case WM_DRAWITEM:
+        return OnDrawItem(static_cast<int>(wParam), *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_MEASUREITEM:
+        OnMeasureItem(static_cast<int>(wParam), *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return TRUE;
     default:
-        return HandleMessage(message, wParam, lParam);
+        return DispatchInput(message, wParam, lParam);
     }
 }
 
@@ -113,9 +234,17 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     LRESULT result = 0;
     try {
         result = self->Dispatch(message, wParam, lParam);
-    } catch (const std::exception& e) {
-        // The handler ends here; the program goes on.
-        ShowErrorBox(self->ui_, window, e.what());
+    } catch (...) {
+        // The handler ends here; the program goes on. A paint that failed is taken as done, or
+        // the error box's own message loop would paint, and fail, again and again.
+        if (message == WM_PAINT) {
+            ValidateRect(window, nullptr);
+        }
+        try {
+            self->ui_.ShowError(ToWindowHandle(window), CurrentErrorText());
+        } catch (...) {
+            // Not even the error box could be shown; nothing may cross into the system.
+        }
     }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);

@@ -26,6 +26,10 @@ bool WaitForPlayerWindow(PlayerControl& player) {
     return true;
 }
 
+void Warn(PlayHost& host, const std::string& text) {
+    host.Ui().ShowMessage(host.Owner(), text, ApplicationTitle, MessageOk | MessageIconWarning);
+}
+
 void SettleWindow(PlayerControl& player, bool wasRunning) {
     const std::uint8_t handling = player.Options.PlayerWindowHandling;
     if (!wasRunning || handling == HandlingKeepOnTop) {
@@ -58,14 +62,14 @@ bool LaunchPlayer(PlayerControl& player, PlayHost& host, const std::string& comm
     const int started = player.Windows.StartProcess(commandLine, SwShow);
     const std::string& executable = player.Options.PlayerExecutable;
     if (started <= LastStartFailure) {
-        host.ShowMessage("Could not start the player " + Quoted(executable) + " (error " +
-                         std::to_string(started) + ").");
+        Warn(host, "Could not start the player " + Quoted(executable) + " (error " + std::to_string(started) +
+                       ").");
         return false;
     }
     if (!WaitForPlayerWindow(player)) {
-        host.ShowMessage("The player " + Quoted(executable) +
-                         " was started, but its window did not appear within " +
-                         std::to_string(PlayerWaitLimit.count() / 1000) + " seconds.");
+        Warn(host, "The player " + Quoted(executable) +
+                       " was started, but its window did not appear within " +
+                       std::to_string(PlayerWaitLimit.count() / 1000) + " seconds.");
         return false;
     }
     SettleWindow(player, wasRunning);

@@ -2,6 +2,7 @@
 // Every way of playing ends the same: write the tracks to tmplist.m3u, then start the player
 // with that file on its command line and settle its window.
 
+#include "framework/interaction.h"
 #include "player/player_window.h"
 
 #include <chrono>
@@ -21,8 +22,9 @@ public:
     // Creates or empties the temporary playlist and writes one line per path, in order; an I/O
     // failure throws, which ends the command before the player is started.
     virtual void WriteTempPlaylist(const std::vector<std::string>& paths) = 0;
-    // Tells the user why the player is not there.
-    virtual void ShowMessage(const std::string& text) = 0;
+    // Whom to tell why the player is not there, and the window that asks.
+    virtual UserInteraction& Ui() = 0;
+    virtual WindowHandle Owner() const = 0;
 };
 
 // How long a start may take to show the player's window, and the pause between lookups.
@@ -57,7 +59,7 @@ void PlaySelected(PlayerControl& player, PlayHost& host, const std::vector<std::
 // directory, which it inherits.
 void PlayFile(PlayerControl& player, PlayHost& host, const std::string& fileName);
 
-// A double-click in the playlist by Settings::DoubleClickAction: play from the pressed row, play
+// A double-click in the playlist by PlayerOptions::DoubleClickAction: play from the pressed row, play
 // it alone, or remove the focused row (which only the playlist can do, hence the callback).
 void PlaylistDoubleClick(PlayerControl& player, PlayHost& host, const std::vector<std::string>& paths,
                          int pressedIndex, const std::function<void()>& removeFocusedTrack);

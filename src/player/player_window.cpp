@@ -150,7 +150,7 @@ void ReleasePlayerWindow(PlayerControl& player) {
         return;
     }
     WindowControl& windows = player.Windows;
-    Settings& options = player.Options;
+    PlayerOptions& options = player.Options;
     ApplyPlayerAppearance(player, 0);
     windows.Show(player.PlayerWindow, SwRestore);
     if (options.PlayerWindowHandling == HandlingHide) {

@@ -3,7 +3,7 @@
 // buttons pressed with mouse messages to its children, its menu toggled by a double-click,
 // and its window placed, stacked, shown or parked off-screen by the handling mode.
 
-#include "app/settings.h"
+#include "player/player_options.h"
 #include "player/window_control.h"
 
 #include <array>
@@ -37,7 +37,7 @@ inline constexpr std::array<TransportButton, 5> TransportButtons{{
     {NextTrackButton, "Skip to next track"},
 }};
 
-// Values of Settings::PlayerWindowHandling.
+// Values of PlayerOptions::PlayerWindowHandling.
 inline constexpr std::uint8_t HandlingDontInterfere = 0;
 inline constexpr std::uint8_t HandlingKeepOnTop = 1;
 inline constexpr std::uint8_t HandlingRaiseAtOperation = 2;
@@ -47,7 +47,7 @@ inline constexpr std::uint8_t HandlingHide = 3;
 inline constexpr int HiddenPlayerX = -500;
 inline constexpr int HiddenPlayerY = 200;
 
-// The four appearances, indexed by the normalised Settings::PlayerAppearance.
+// The four appearances, indexed by the normalised PlayerOptions::PlayerAppearance.
 struct PlayerAppearanceRow {
     bool MenuShown; // menu and title bar
     int Width;      // outer size the shell gives the window
@@ -71,7 +71,7 @@ PlayerMenuState MenuStateFromWidth(int width);
 // to place it, and the handle of the last lookup.
 struct PlayerControl {
     WindowControl& Windows;
-    Settings& Options;
+    PlayerOptions& Options;
     WindowHandle PlayerWindow = NoWindow;
 };
 

@@ -2,15 +2,13 @@
 // The window manager as the player protocol sees it: the few calls it makes on the windows of
 // another process. Pure, so the protocol can be tested against a recording fake.
 
+#include "framework/window_handle.h"
+
 #include <chrono>
 #include <cstdint>
 #include <string>
 
 namespace tundeck {
-
-// A window of any process; NoWindow when a lookup found none.
-using WindowHandle = std::uintptr_t;
-inline constexpr WindowHandle NoWindow = 0;
 
 // Screen coordinates of a window's outer edges; right and bottom are exclusive.
 struct WindowRect {

@@ -9,7 +9,7 @@ namespace tundeck {
 
 void myListBox::Attach(HWND list) {
     list_ = list;
-    ReportMouseButtonsToParent(list_);
+    ReportMouseToParent(list_);
 }
 
 LRESULT myListBox::Send(UINT message, WPARAM wParam, LPARAM lParam) const {

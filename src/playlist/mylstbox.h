@@ -1,7 +1,7 @@
 #pragma once
 // The playlist's list box: a standard extended-selection list box kept in step with the
-// playlist model, with hit tests that work past 65,535 rows; its mouse-button events reach the
-// main window as ChildMouseMessage.
+// playlist model, with hit tests that work past 65,535 rows; its mouse events reach the
+// main window as child mouse events.
 
 #include "playlist/list_widget.h"
 

@@ -16,4 +16,25 @@ void ReadPlaylistFile(Playlist& playlist, const std::string& fileName, int posit
     AddPlaylistFileText(playlist, ReadFileBytes(fileName), position, select);
 }
 
+bool SavePlaylistAs(UserInteraction& ui, WindowHandle owner, const std::vector<std::string>& paths) {
+    FileDialogOptions options;
+    options.Title = "Enter filename for playlist";
+    options.Filter = "Mp3-Playlist (*.m3u)|*.m3u";
+    options.DefaultExtension = "m3u";
+    options.FileName = "untitled.m3u";
+    const std::optional<std::string> chosen = ui.SaveFile(owner, options);
+    if (!chosen || chosen->empty()) {
+        return false;
+    }
+    if (FileExists(*chosen)) {
+        const std::string question = "       File '" + *chosen + "' already exists!       \r" +
+                                     "       Do you want to overwrite it?       ";
+        if (ui.ShowMessage(owner, question, "Overwrite file?", MessageOkCancel) != AnswerOk) {
+            return false;
+        }
+    }
+    ReplaceFileBytes(*chosen, FormatPlaylistFile(paths));
+    return true;
+}
+
 } // namespace tundeck

@@ -1,6 +1,7 @@
 #pragma once
 // Playlist files on disk.
 
+#include "framework/interaction.h"
 #include "playlist/playlist.h"
 
 #include <string>
@@ -18,5 +19,9 @@ void WritePlaylistFile(const std::string& fileName, const std::vector<std::strin
 
 // Inserts the file's ".mp3" lines from `position` on (-1 appends); a missing file adds nothing.
 void ReadPlaylistFile(Playlist& playlist, const std::string& fileName, int position, bool select);
+
+// File > Save Playlist As: asks for a name (and before overwriting), then writes `paths`
+// there. The old file stays whole until the new one is completely written. True when saved.
+bool SavePlaylistAs(UserInteraction& ui, WindowHandle owner, const std::vector<std::string>& paths);
 
 } // namespace tundeck

@@ -6,17 +6,16 @@
 
 namespace tundeck {
 
-enum class MouseButton { Left, Right, Middle };
+// Columns: a vertical bar between two columns; Rows: a horizontal bar between two rows.
+enum class SplitterDirection { Columns, Rows };
 
 class SplitterListener {
 public:
     virtual ~SplitterListener() = default;
-    virtual void SplitterMouseDown(int id, MouseButton button) = 0;
-    virtual void SplitterMouseMove(int id, int x, int y) = 0;
-    virtual void SplitterMouseUp(int id, MouseButton button) = 0;
+    virtual void SplitterMouseDown(SplitterDirection bar, MouseButton button) = 0;
+    virtual void SplitterMouseMove(SplitterDirection bar, int x, int y) = 0;
+    virtual void SplitterMouseUp(SplitterDirection bar, MouseButton button) = 0;
 };
-
-enum class SplitterDirection { Columns, Rows };
 
 class Splitter : public Window {
 public:
@@ -26,7 +25,9 @@ public:
     void Create(HWND parent, int id, RECT bounds);
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnSetCursor() override;
+    bool OnMouse(const MouseEvent& event) override;
+    void OnCaptureChanged(HWND newCapture) override;
 
 private:
     void Press(MouseButton button);
@@ -34,7 +35,6 @@ private:
 
     SplitterListener& listener_;
     SplitterDirection direction_;
-    int id_ = 0;
 };
 
 } // namespace tundeck

@@ -85,9 +85,10 @@ TEST_F(MainWindow, ControlsHaveTheirKindCaptionHintAndTabOrder) {
         if (info.Kind == ControlKind::Button || info.Kind == ControlKind::Label) {
             EXPECT_EQ(TextOf(control), info.Caption) << info.Name;
         }
-        const std::string expectedHint = info.Id == IdButton7 ? "Shuffle tracks.\r\nSelected tracks will be played first."
-                                         : info.HintShown  ? info.Hint
-                                                           : "";
+        const std::string expectedHint = info.Id == IdButton7
+                                             ? "Shuffle tracks.\r\nSelected tracks will be played first."
+                                         : info.HintShown ? info.Hint
+                                                          : "";
         EXPECT_EQ(ToolText(tooltip, Main(), control), expectedHint) << info.Name;
         if (info.TabOrder >= 0 && info.Kind != ControlKind::Splitter) {
             EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP) << info.Name;
@@ -113,7 +114,7 @@ TEST_F(MainWindow, OpensWithFocusOnPlayAllAndItsStartTexts) {
     ShowWindow(Main(), SW_SHOW);
     SetForegroundWindow(Main());
     EXPECT_EQ(GetFocus(), Control(IdButton4));
-    StatusBar& bar = app.Main().Status();
+    StatusPanels& bar = app.Main().Status();
     EXPECT_EQ(bar.Text(0), "");
     EXPECT_EQ(bar.Text(1), "Time:");
     EXPECT_EQ(bar.Text(2), "Sel. time: 0:00");
@@ -121,7 +122,8 @@ TEST_F(MainWindow, OpensWithFocusOnPlayAllAndItsStartTexts) {
     EXPECT_EQ(SendMessageA(bar.Handle(), SB_GETPARTS, 0, 0), 4);
     int low = 1;
     int high = 0;
-    SendMessageA(Control(IdUpDown1), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+    SendMessageA(Control(IdUpDown1), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                 reinterpret_cast<LPARAM>(&high));
     EXPECT_EQ(low, -32768);
     EXPECT_EQ(high, 32767);
 }
@@ -180,13 +182,15 @@ TEST_F(MainWindow, BrowserShowsDirectoriesAndMatchingFilesSortedByName) {
     // The second filter shows every plain file.
     HWND filters = Control(IdFilterComboBox1);
     SendMessageA(filters, CB_SETCURSEL, 1, 0);
-    SendMessageA(Main(), WM_COMMAND, MAKEWPARAM(IdFilterComboBox1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(filters));
+    SendMessageA(Main(), WM_COMMAND, MAKEWPARAM(IdFilterComboBox1, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(filters));
     EXPECT_EQ(browser.FileNames(), (std::vector<std::string>{"A.MP3", "b.mp3", "c.m3u", "d.txt", "e.mp3x"}));
 
     // Opening a directory row makes it current.
     HWND directories = Control(IdDirectoryListBox1);
     SendMessageA(directories, LB_SETCURSEL, static_cast<WPARAM>(rows.size() - 1), 0);
-    SendMessageA(Main(), WM_COMMAND, MAKEWPARAM(IdDirectoryListBox1, LBN_DBLCLK), reinterpret_cast<LPARAM>(directories));
+    SendMessageA(Main(), WM_COMMAND, MAKEWPARAM(IdDirectoryListBox1, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(directories));
     EXPECT_EQ(browser.Directory(), (music.Path() / "Sub").string());
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, current);

@@ -5,7 +5,7 @@
 #include "playlist/playlist_files_win.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
-#include "trackinfo/time_totals_win.h"
+#include "trackinfo/status_panels_win.h"
 
 #include <windows.h>
 

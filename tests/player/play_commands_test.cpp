@@ -1,6 +1,7 @@
 #include "framework/error.h"
 #include "player/play_commands.h"
 #include "recording_window_control.h"
+#include "support/scripted_interaction.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ using Lines = std::vector<std::string>;
 
 struct RecordingHost : PlayHost {
     std::vector<Lines> written;
-    Lines messages;
+    testing::ScriptedInteraction ui;
     bool writeFails = false;
 
     std::string TempPlaylistPath() const override { return "C:\\Tun deck\\tmplist.m3u"; }
@@ -21,7 +22,8 @@ struct RecordingHost : PlayHost {
         }
         written.push_back(paths);
     }
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    UserInteraction& Ui() override { return ui; }
+    WindowHandle Owner() const override { return 42; }
 };
 
 constexpr const char* Plain = "exec \"C:\\Program Files\\Melvane3.exe\" C:\\Tun deck\\tmplist.m3u show";
@@ -30,7 +32,7 @@ constexpr const char* Numbered = "exec \"C:\\Program Files\\Melvane3.exe\" /l C:
 class PlayCommandsTest : public ::testing::Test {
 protected:
     RecordingWindowControl windows;
-    Settings settings;
+    PlayerOptions settings;
     RecordingHost host;
     PlayerControl player{windows, settings};
     Lines tracks;
@@ -69,7 +71,7 @@ TEST_F(PlayCommandsTest, LaunchWaitsForANewPlayerAndSettlesIt) {
               (Lines{"find", "exec cmd show", "find", "pause 50", "find", "pause 50", "find",
                      "setpos player topmost 0,0 0x0 nomove nosize show", "find", "show player restore",
                      "rect player", "setpos player topmost 100,100 275x153"}));
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(host.ui.Messages.empty());
 }
 
 TEST_F(PlayCommandsTest, LaunchUnderMode3WithThePlayerRunningRestartsItOutOfSight) {
@@ -89,8 +91,8 @@ TEST_F(PlayCommandsTest, LaunchEndsWithAMessageWhenThePlayerDoesNotComeUp) {
     windows.StartResult = 2;
     EXPECT_FALSE(LaunchPlayer(player, host, "cmd"));
     EXPECT_EQ(windows.Calls, (Lines{"find", "exec cmd show"}));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_NE(host.messages[0].find("\"C:\\Program Files\\Melvane3.exe\""), std::string::npos);
+    ASSERT_EQ(host.ui.Messages.size(), 1u);
+    EXPECT_NE(host.ui.Messages[0].Text.find("\"C:\\Program Files\\Melvane3.exe\""), std::string::npos);
 
     // A start that never shows the window: looked up until the limit, then given up.
     windows.Calls.clear();
@@ -101,8 +103,8 @@ TEST_F(PlayCommandsTest, LaunchEndsWithAMessageWhenThePlayerDoesNotComeUp) {
     EXPECT_EQ(windows.Paused, PlayerWaitLimit);
     EXPECT_EQ(windows.Count("find"), windows.Count("pause 50") + 2);
     EXPECT_EQ(windows.Calls.back(), "find");
-    ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_NE(host.messages[1].find("Melvane3.exe"), std::string::npos);
+    ASSERT_EQ(host.ui.Messages.size(), 2u);
+    EXPECT_NE(host.ui.Messages[1].Text.find("Melvane3.exe"), std::string::npos);
 }
 
 TEST_F(PlayCommandsTest, NumberedPlayStepsThePlayerToTheEntry) {

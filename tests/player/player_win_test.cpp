@@ -2,6 +2,7 @@
 #include "player/play_commands.h"
 #include "player/window_control_win.h"
 #include "playlist/playlist_files_win.h"
+#include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 #include "support/test_tools.h"
 
@@ -130,11 +131,12 @@ private:
 class FilePlayHost final : public PlayHost {
 public:
     explicit FilePlayHost(std::string path) : path_(std::move(path)) {}
-    Lines Messages;
+    testing::ScriptedInteraction ui;
 
     std::string TempPlaylistPath() const override { return path_; }
     void WriteTempPlaylist(const Lines& paths) override { WritePlaylistFile(path_, paths); }
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+    UserInteraction& Ui() override { return ui; }
+    WindowHandle Owner() const override { return NoWindow; }
 
 private:
     std::string path_;
@@ -147,7 +149,7 @@ protected:
     // Blanks in both paths: the executable must be quoted, the playlist is read unquoted.
     std::string playlist = dir.File("Tun deck\\tmplist.m3u");
     CountingWindowControl windows;
-    Settings settings;
+    PlayerOptions settings;
     FilePlayHost host{playlist};
     PlayerControl player{windows, settings};
     Lines tracks;
@@ -176,7 +178,7 @@ protected:
     // A newly started stand-in playing every track.
     void StartPlayer() {
         PlayAll(player, host, tracks);
-        ASSERT_TRUE(host.Messages.empty()) << host.Messages.front();
+        ASSERT_TRUE(host.ui.Messages.empty()) << host.ui.Messages.front().Text;
         ASSERT_NE(StandInWindow(), nullptr);
     }
 
@@ -251,7 +253,7 @@ TEST_F(StandInPlayerTest, ButtonsArePressedByTheirChildPosition) {
         PressPlayerButton(player, press.button, press.clicks, false);
         EXPECT_EQ(LogSince(before), press.logged) << "button " << press.button;
     }
-    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_TRUE(host.ui.Messages.empty());
 }
 
 TEST_F(StandInPlayerTest, UnderMode2APressRaisesThePlayer) {
@@ -350,7 +352,7 @@ TEST_F(StandInPlayerTest, HidingParksTheWindowAndItComesBackToWhereItWas) {
 TEST_F(StandInPlayerTest, NumberedPlayStepsToTheEntryAfterTheListIsLoaded) {
     settings.NumberAfterPlaylist = true;
     PlayFromIndex(player, host, tracks, 3, false);
-    ASSERT_TRUE(host.Messages.empty()) << host.Messages.front();
+    ASSERT_TRUE(host.ui.Messages.empty()) << host.ui.Messages.front().Text;
     Lines expected{"start /l " + playlist, "list /l " + playlist};
     const Lines entries = EntryLines(0);
     expected.insert(expected.end(), entries.begin(), entries.end());
@@ -390,7 +392,7 @@ TEST_F(StandInPlayerTest, APlayWhileThePlayerRunsHandsTheListToIt) {
     ExpectPlace(Rect(), -500, 200, 275, 153);
     EXPECT_EQ(ReadWholeFile(playlist), tracks[0] + "\r\n" + tracks[4] + "\r\n");
     EXPECT_EQ(PlayerClassWindows().size(), 1u);
-    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_TRUE(host.ui.Messages.empty());
 }
 
 TEST_F(StandInPlayerTest, WithoutThePlayerNothingHappensAndNothingIsShown) {
@@ -406,7 +408,7 @@ TEST_F(StandInPlayerTest, WithoutThePlayerNothingHappensAndNothingIsShown) {
 
     EXPECT_EQ(StandInWindow(), nullptr);
     EXPECT_EQ(player.PlayerWindow, NoWindow);
-    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_TRUE(host.ui.Messages.empty());
     EXPECT_FALSE(std::filesystem::exists(log));
     EXPECT_FALSE(std::filesystem::exists(playlist));
     EXPECT_EQ(settings.PlayerWindowHandling, HandlingHide); // stored for the next start all the same
@@ -458,8 +460,9 @@ TEST_F(StandInPlayerTest, AStartWithoutAPlayerWindowEndsWithAMessageNamingThePro
     settings.PlayerExecutable = dir.File("Player dir\\no such player.exe");
     settings.NumberAfterPlaylist = true;
     PlayFromIndex(player, host, tracks, 2, true);
-    ASSERT_EQ(host.Messages.size(), 1u);
-    EXPECT_NE(host.Messages[0].find(settings.PlayerExecutable), std::string::npos) << host.Messages[0];
+    ASSERT_EQ(host.ui.Messages.size(), 1u);
+    EXPECT_NE(host.ui.Messages[0].Text.find(settings.PlayerExecutable), std::string::npos)
+        << host.ui.Messages[0].Text;
     EXPECT_EQ(windows.Pauses, 0);
 
     // A program that runs but never opens the player's window: the wait gives up at its bound.
@@ -479,8 +482,9 @@ TEST_F(StandInPlayerTest, AStartWithoutAPlayerWindowEndsWithAMessageNamingThePro
     EXPECT_TRUE(answered);
     sender.join();
     DestroyWindow(ours);
-    ASSERT_EQ(host.Messages.size(), 2u);
-    EXPECT_NE(host.Messages[1].find(settings.PlayerExecutable), std::string::npos) << host.Messages[1];
+    ASSERT_EQ(host.ui.Messages.size(), 2u);
+    EXPECT_NE(host.ui.Messages[1].Text.find(settings.PlayerExecutable), std::string::npos)
+        << host.ui.Messages[1].Text;
     EXPECT_EQ(windows.Pauses, static_cast<int>(PlayerWaitLimit / PlayerLookupPause));
     EXPECT_EQ(PlayerClassWindows().size(), 1u);
     EXPECT_EQ(player.PlayerWindow, NoWindow);

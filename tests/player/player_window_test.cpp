@@ -13,7 +13,7 @@ using Calls = std::vector<std::string>;
 class PlayerWindowTest : public ::testing::Test {
 protected:
     RecordingWindowControl windows;
-    Settings settings;
+    PlayerOptions settings;
     PlayerControl player{windows, settings};
 
     // A player at (40, 30), found before the call under test.
@@ -153,7 +153,7 @@ TEST_F(PlayerWindowTest, SwitchingModesMovesThePlayerFromOldToNew) {
     };
     for (const Case& c : cases) {
         RecordingWindowControl fresh;
-        Settings options;
+        PlayerOptions options;
         options.SavedPlayerX = 7;
         options.SavedPlayerY = 9;
         options.PlayerWindowHandling = c.from;
@@ -214,7 +214,7 @@ TEST_F(PlayerWindowTest, ReleasingAHiddenPlayerBringsItBackThenClosesIt) {
 TEST_F(PlayerWindowTest, ReleasingDressesTheWindowAgainUnlessRestoreIsSet) {
     for (const bool restore : {false, true}) {
         RecordingWindowControl fresh;
-        Settings options;
+        PlayerOptions options;
         options.PlayerWindowHandling = HandlingKeepOnTop;
         options.PlayerAppearance = 2;
         options.RestorePlayerAtExit = restore;

@@ -3,6 +3,7 @@
 
 #include "framework/interaction.h"
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -13,29 +14,30 @@ namespace tundeck::testing {
 struct ShownMessage {
     std::string Text;
     std::string Caption;
-    UINT Flags;
+    std::uint32_t Flags;
 };
 
 class ScriptedInteraction : public UserInteraction {
 public:
     std::vector<ShownMessage> Messages;
     std::vector<FileDialogOptions> Dialogs;
-    std::deque<int> MessageAnswers;                     // IDOK when empty
+    std::deque<int> MessageAnswers;                     // AnswerOk when empty
     std::deque<std::optional<std::string>> FileAnswers; // cancel when empty
 
-    int ShowMessage(HWND, const std::string& text, const std::string& caption, UINT flags) override {
+    int ShowMessage(WindowHandle, const std::string& text, const std::string& caption,
+                    std::uint32_t flags) override {
         Messages.push_back({text, caption, flags});
         if (MessageAnswers.empty()) {
-            return IDOK;
+            return AnswerOk;
         }
         const int answer = MessageAnswers.front();
         MessageAnswers.pop_front();
         return answer;
     }
-    std::optional<std::string> OpenFile(HWND, const FileDialogOptions& options) override {
+    std::optional<std::string> OpenFile(WindowHandle, const FileDialogOptions& options) override {
         return NextFile(options);
     }
-    std::optional<std::string> SaveFile(HWND, const FileDialogOptions& options) override {
+    std::optional<std::string> SaveFile(WindowHandle, const FileDialogOptions& options) override {
         return NextFile(options);
     }
 

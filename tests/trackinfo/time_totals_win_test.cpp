@@ -3,7 +3,7 @@
 #include "app/main_controls.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
-#include "trackinfo/time_totals_win.h"
+#include "trackinfo/status_panels_win.h"
 
 #include <gtest/gtest.h>
 

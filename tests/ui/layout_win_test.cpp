@@ -339,11 +339,14 @@ TEST_F(LayoutWindow, RowSplitterMovesTheListsAndClamps) {
 
 TEST_F(LayoutWindow, MovesWithoutTheLeftButtonOnlyClearTheHover) {
     Start();
-    StatusBar& status = Main().Status();
+    StatusPanels& status = Main().Status();
+    const auto set = [&](int panel, const char* text) {
+        SendMessageA(status.Handle(), SB_SETTEXTA, panel, reinterpret_cast<LPARAM>(text));
+    };
     const auto hover = [&] {
-        status.SetText(0, "C:\\music\\a.mp3");
-        status.SetText(1, "Time: 3:12");
-        status.SetText(2, "Sel. time: 1:00");
+        set(0, "C:\\music\\a.mp3");
+        set(1, "Time: 3:12");
+        set(2, "Sel. time: 1:00");
     };
     hover();
     Send(IdPanel1, WM_MOUSEMOVE, -100, 3, 0);

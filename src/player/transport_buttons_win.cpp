@@ -1,4 +1,4 @@
-#include "app/transport_buttons_win.h"
+#include "player/transport_buttons_win.h"
 
 #include "framework/controls_win.h"
 

@@ -1,0 +1,72 @@
+#include "app/window_geometry_win.h"
+
+namespace tundeck {
+
+namespace {
+
+DWORD StyleOf(HWND window) {
+    return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+}
+
+void Move(HWND window, int left, int top) {
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ResizeClient(HWND window, int width, int height) {
+    const RECT outer = OuterRect(StyleOf(window), 0, 0, width, height);
+    SetWindowPos(window, nullptr, 0, 0, outer.right, outer.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+RECT ClientRectOf(HWND window) {
+    RECT r{};
+    GetClientRect(window, &r);
+    return r;
+}
+
+} // namespace
+
+RECT OuterRect(DWORD style, int left, int top, int width, int height) {
+    RECT r{0, 0, width, height};
+    AdjustWindowRectEx(&r, style, TRUE, 0);
+    return {left, top, left + r.right - r.left, top + r.bottom - r.top};
+}
+
+WindowGeometry GeometryOf(HWND window) {
+    if (!IsIconic(window) && !IsZoomed(window)) {
+        const RECT outer = WindowRectOf(window);
+        const RECT client = ClientRectOf(window);
+        return {outer.left, outer.top, client.right, client.bottom};
+    }
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window, &placement);
+    const RECT normal = placement.rcNormalPosition;
+    const RECT frame = OuterRect(StyleOf(window) & ~(WS_MINIMIZE | WS_MAXIMIZE), 0, 0, 0, 0);
+    return {normal.left, normal.top, (normal.right - normal.left) - frame.right,
+            (normal.bottom - normal.top) - frame.bottom};
+}
+
+void SetWindowLeft(HWND window, int left) {
+    Move(window, left, WindowRectOf(window).top);
+}
+
+void SetWindowTop(HWND window, int top) {
+    Move(window, WindowRectOf(window).left, top);
+}
+
+void SetClientWidth(HWND window, int width) {
+    ResizeClient(window, width, ClientRectOf(window).bottom);
+}
+
+void SetClientHeight(HWND window, int height) {
+    ResizeClient(window, ClientRectOf(window).right, height);
+}
+
+} // namespace tundeck

@@ -1,0 +1,41 @@
+#include "playlist/browser_panel_win.h"
+
+#include "framework/controls_win.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace tundeck {
+
+void BrowserPanel::Attach(HWND drives, HWND directories, HWND files, HWND filters,
+                          const std::string& filter) {
+    browser_.Attach(drives, directories, files, filters, filter);
+    files_ = files;
+    fileListId_ = GetDlgCtrlID(files);
+    ReportMouseToParent(files);
+}
+
+std::optional<std::string> BrowserPanel::PopupFileName() const {
+    const std::vector<std::string> names = browser_.FileNames();
+    if (filePopupIndex_ < 0 || static_cast<std::size_t>(filePopupIndex_) >= names.size()) {
+        return std::nullopt;
+    }
+    return names[static_cast<std::size_t>(filePopupIndex_)];
+}
+
+void BrowserPanel::FileListMouseDown(const MouseEvent& event) {
+    lastMousePoint_ = event.Point;
+}
+
+void BrowserPanel::FileListMouseMove(const MouseEvent& event) {
+    lastMousePoint_ = event.Point;
+}
+
+void BrowserPanel::FileListMouseUp(const MouseEvent& event) {
+    lastMousePoint_ = event.Point;
+    if (event.Button == MouseButton::Right) {
+        filePopupIndex_ = ListRowAt(files_, event.Point);
+    }
+}
+
+} // namespace tundeck

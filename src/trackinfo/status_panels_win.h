@@ -1,0 +1,33 @@
+#pragma once
+// The main window's status bar: one table of its four panels, and every text written to them.
+
+#include "framework/controls_win.h"
+#include "playlist/playlist.h"
+
+namespace tundeck {
+
+inline constexpr int HoverNamePanel = 0;
+inline constexpr int HoverTimePanel = 1;
+inline constexpr int SelectedTimePanel = 2;
+inline constexpr int TotalTimePanel = 3;
+
+class StatusPanels {
+public:
+    // Takes over the status bar and gives it its panels and their first texts.
+    void Attach(HWND bar);
+    HWND Handle() const { return bar_.Handle(); }
+    std::string Text(int panel) const { return bar_.Text(panel); }
+
+    // The first panel takes what the layout leaves it; the others keep their widths.
+    void SetFirstPanelWidth(int width);
+    // Reads every non-stream track's header afresh and rewrites both time panels. An error
+    // ends it before either panel changes.
+    void UpdateTimeTotals(const Playlist& playlist);
+    // No track under the mouse.
+    void ClearHoverInfo();
+
+private:
+    StatusBar bar_;
+};
+
+} // namespace tundeck
