@@ -39,17 +39,23 @@ build_windows() {
     fi
 }
 
-# Starts an X server of our own on a free display and exports DISPLAY.
+# Starts an X server of our own on a free display and exports DISPLAY; fails, saying so, when
+# the server does not come up within ten seconds.
 start_xvfb() {
     local displayfile
     displayfile=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
     XVFB_PID=$!
     local tries=0
-    while [ ! -s "$displayfile" ] && [ $tries -lt 100 ]; do
+    while [ ! -s "$displayfile" ] && [ $tries -lt 100 ] && kill -0 "$XVFB_PID" 2>/dev/null; do
         sleep 0.1
         tries=$((tries + 1))
     done
+    if [ ! -s "$displayfile" ]; then
+        rm -f "$displayfile"
+        echo "The virtual X display (Xvfb) did not come up: no Windows test can run." >&2
+        return 1
+    fi
     export DISPLAY=":$(cat "$displayfile")"
     rm -f "$displayfile"
 }

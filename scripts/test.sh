@@ -9,6 +9,7 @@ set +e
 
 LOGS="$BUILD_ROOT/logs"
 mkdir -p "$LOGS"
+rm -f "$LOGS"/*.log # the summary counts this run alone
 status=0
 
 run_suite() { # name ctest-dir [ctest args]
@@ -41,16 +42,14 @@ if CC=clang-14 CXX=clang++-14 build fuzz "$BUILD_ROOT/fuzz" -DCMAKE_BUILD_TYPE=R
 fi
 
 trap stop_wine_session EXIT
-start_xvfb
-prepare_wineprefix N
-start_wineserver
 echo "== windows build"
-if build_windows wintool >"$LOGS/windows-build.log" 2>&1; then
-    start_desktop_keeper
-    if build_windows >>"$LOGS/windows-build.log" 2>&1; then
+if build_windows >"$LOGS/windows-build.log" 2>&1; then
+    if start_xvfb; then
+        prepare_wineprefix N
+        start_wineserver
+        start_desktop_keeper
         run_suite windows "$BUILD_ROOT/mingw"
     else
-        tail -40 "$LOGS/windows-build.log"
         status=1
     fi
 else

@@ -138,10 +138,6 @@ void Form1::OnSize(int /*width*/, int /*height*/) {
     }
 }
 
-void Form1::OnResize() {
-    layout_.OnResize();
-}
-
 bool Form1::OnActivate(bool active) {
     if (active) {
         return OnSetFocus();
@@ -169,14 +165,6 @@ void Form1::OnMeasureItem(int /*id*/, MEASUREITEMSTRUCT& item) {
     item.itemHeight = item.itemID == static_cast<UINT>(-1) ? 16 : 18;
 }
 
-bool Form1::OnListKey(HWND list, int key) {
-    return browser_.Browser().OnKeyToItem(list, key);
-}
-
-void Form1::UpdateTimeTotals() {
-    status_.UpdateTimeTotals(Tracks());
-}
-
 void Form1::RemoveTrack(int index) {
     Tracks().RemoveTrack(index);
     UpdateTimeTotals();
@@ -184,34 +172,15 @@ void Form1::RemoveTrack(int index) {
 
 void Form1::ReadSettingsFile() {
     const std::string text = ReadFileBytes(SettingsPath(programDirectory_));
+    WindowSettingsTarget target(Handle(), Browser());
     for (std::string_view line : SplitSettingsLines(text)) {
-        ApplySettingsLine(line, settings_, *this);
+        ApplySettingsLine(line, settings_, target);
     }
 }
 
 void Form1::WriteSettingsFile() {
     ReplaceFileBytes(SettingsPath(programDirectory_),
                      FormatSettingsFile(settings_, browser_.Browser().Directory(), GeometryOf(Handle())));
-}
-
-bool Form1::SetBrowserDirectory(const std::string& directory) {
-    return browser_.Browser().ChangeDirectory(directory);
-}
-
-void Form1::SetWindowLeft(std::int32_t left) {
-    tundeck::SetWindowLeft(Handle(), left);
-}
-
-void Form1::SetWindowTop(std::int32_t top) {
-    tundeck::SetWindowTop(Handle(), top);
-}
-
-void Form1::SetClientWidth(std::int32_t width) {
-    tundeck::SetClientWidth(Handle(), width);
-}
-
-void Form1::SetClientHeight(std::int32_t height) {
-    tundeck::SetClientHeight(Handle(), height);
 }
 
 } // namespace tundeck

@@ -18,7 +18,7 @@
 
 namespace tundeck {
 
-class Form1 final : public Window, private SettingsTarget {
+class Form1 final : public Window {
 public:
     // `programDirectory` (with its trailing "\") holds the settings file and the remembered
     // playlist; `arguments` are the words of the command line after the program's name.
@@ -44,30 +44,30 @@ public:
     // notification `code`, by the one command table.
     void RunCommand(int id, int code);
 
-    // Event handlers.
-    void Button4Click();
-    void Button5Click();
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void BitBtn3Click();
-    void BitBtn4Click();
-    void BitBtn5Click();
+    // Event handlers, each handing the event to the panel that owns it.
+    void Button4Click() { player_.PlayAll(Tracks()); }
+    void Button5Click() { player_.PlaySelected(Tracks(), playlist_.SelectedFlags()); }
+    void BitBtn1Click() { player_.TransportClick(Tracks(), 0); }
+    void BitBtn2Click() { player_.TransportClick(Tracks(), 1); }
+    void BitBtn3Click() { player_.TransportClick(Tracks(), 2); }
+    void BitBtn4Click() { player_.TransportClick(Tracks(), 3); }
+    void BitBtn5Click() { player_.TransportClick(Tracks(), 4); }
     void ListBoxDbl();
-    void Playfromhere1Click();
-    void Play1Click();
+    void Playfromhere1Click() { player_.PlayFromIndex(Tracks(), PopupIndex(), true); }
+    void Play1Click() { player_.PlayFromIndex(Tracks(), PopupIndex(), false); }
     void Playsingle1Click();
     void SavePlaylist1Click();
-    void Exit4Click();
-    void ListBoxMouseDown(const MouseEvent& event);
-    void ListBoxMouseMove(const MouseEvent& event);
+    void Exit4Click() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+    void ListBoxMouseDown(const MouseEvent& event) { playlist_.MouseDown(event); }
+    void ListBoxMouseMove(const MouseEvent& event) { playlist_.MouseMove(event); }
     void ListBoxMouseUp(const MouseEvent& event);
-    void FileListBox1MouseDown(const MouseEvent& event);
-    void FileListBox1MouseMove(const MouseEvent& event);
-    void FileListBox1MouseUp(const MouseEvent& event);
+    void FileListBox1MouseDown(const MouseEvent& event) { browser_.FileListMouseDown(event); }
+    void FileListBox1MouseMove(const MouseEvent& event) { browser_.FileListMouseMove(event); }
+    void FileListBox1MouseUp(const MouseEvent& event) { browser_.FileListMouseUp(event); }
     // Lays out every control for the client size and the splitter factors.
-    void OnResize();
+    void OnResize() { layout_.OnResize(); }
 
-    void UpdateTimeTotals();
+    void UpdateTimeTotals() { status_.UpdateTimeTotals(Tracks()); }
     // Deletes one playlist row (none when out of range) and recomputes the totals.
     void RemoveTrack(int index);
 
@@ -82,7 +82,7 @@ protected:
     void OnChildMouse(int id, const MouseEvent& event) override;
     bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
     void OnMeasureItem(int id, MEASUREITEMSTRUCT& item) override;
-    bool OnListKey(HWND list, int key) override;
+    bool OnListKey(HWND list, int key) override { return Browser().OnKeyToItem(list, key); }
 
 private:
     void CreateMenuAndShortcuts();
@@ -91,13 +91,6 @@ private:
     void AttachPanels();
     void ReadSettingsFile();
     void WriteSettingsFile();
-
-    // Lines of the settings file that act on the windows.
-    bool SetBrowserDirectory(const std::string& directory) override;
-    void SetWindowLeft(std::int32_t left) override;
-    void SetWindowTop(std::int32_t top) override;
-    void SetClientWidth(std::int32_t width) override;
-    void SetClientHeight(std::int32_t height) override;
 
     std::string programDirectory_;
     std::vector<std::string> arguments_;

@@ -53,20 +53,24 @@ WindowGeometry GeometryOf(HWND window) {
             (normal.bottom - normal.top) - frame.bottom};
 }
 
-void SetWindowLeft(HWND window, int left) {
-    Move(window, left, WindowRectOf(window).top);
+bool WindowSettingsTarget::SetBrowserDirectory(const std::string& directory) {
+    return browser_.ChangeDirectory(directory);
 }
 
-void SetWindowTop(HWND window, int top) {
-    Move(window, WindowRectOf(window).left, top);
+void WindowSettingsTarget::SetWindowLeft(std::int32_t left) {
+    Move(window_, left, WindowRectOf(window_).top);
 }
 
-void SetClientWidth(HWND window, int width) {
-    ResizeClient(window, width, ClientRectOf(window).bottom);
+void WindowSettingsTarget::SetWindowTop(std::int32_t top) {
+    Move(window_, WindowRectOf(window_).left, top);
 }
 
-void SetClientHeight(HWND window, int height) {
-    ResizeClient(window, ClientRectOf(window).right, height);
+void WindowSettingsTarget::SetClientWidth(std::int32_t width) {
+    ResizeClient(window_, width, ClientRectOf(window_).bottom);
+}
+
+void WindowSettingsTarget::SetClientHeight(std::int32_t height) {
+    ResizeClient(window_, ClientRectOf(window_).right, height);
 }
 
 } // namespace tundeck
