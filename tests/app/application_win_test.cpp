@@ -1,8 +1,6 @@
 // A real start and end of the program, in this process, with a program directory of the test's own.
-#include "app/application.h"
 #include "app/commands.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
+#include "support/main_window_fixture.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -12,48 +10,35 @@
 namespace tundeck {
 namespace {
 
-using testing::ScriptedInteraction;
-using testing::TempDir;
+using testing::CurrentDirectory;
 
-std::string CurrentDirectory() {
-    char buffer[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, buffer);
-    return buffer;
-}
-
-class ApplicationRun : public ::testing::Test {
+class ApplicationRun : public testing::MainWindowTest {
 protected:
-    TempDir programDir;
-    ScriptedInteraction ui;
-    std::string startDirectory = CurrentDirectory();
-
-    ~ApplicationRun() override { SetCurrentDirectoryA(startDirectory.c_str()); }
-
     std::string WrittenSettings() const { return programDir.Read("tundeck.ini"); }
 };
 
 TEST_F(ApplicationRun, CreatesFourWindowsAndWritesTheSettingsAtTheEnd) {
     {
-        Application app(ui, programDir.Directory());
-        app.Start();
+        Start();
         char caption[64] = {};
-        GetWindowTextA(app.Main().Handle(), caption, sizeof caption);
+        GetWindowTextA(app->Main().Handle(), caption, sizeof caption);
         EXPECT_STREQ(caption, "Tundeck v1.4");
         struct Dialog {
             DialogWindow& window;
             const char* title;
             SIZE client;
         };
-        const Dialog dialogs[] = {{app.Setup(), "Tundeck Setup", {440, 372}},
-                                  {app.About(), "About Tundeck", {434, 302}},
-                                  {app.TagEditor(), "View/Edit ID3-Tag", {443, 411}}};
+        const Dialog dialogs[] = {{app->Setup(), "Tundeck Setup", {440, 372}},
+                                  {app->About(), "About Tundeck", {434, 302}},
+                                  {app->TagEditor(), "View/Edit ID3-Tag", {443, 411}}};
         for (const Dialog& dialog : dialogs) {
             HWND window = dialog.window.Handle();
             GetWindowTextA(window, caption, sizeof caption);
             EXPECT_STREQ(caption, dialog.title);
             EXPECT_FALSE(IsWindowVisible(window)) << dialog.title;
             EXPECT_FALSE(IsWindowEnabled(window)) << dialog.title;
-            EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+            EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) &
+                         (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
             RECT dialogClient{};
             RECT dialogOuter{};
             GetClientRect(window, &dialogClient);
@@ -65,14 +50,15 @@ TEST_F(ApplicationRun, CreatesFourWindowsAndWritesTheSettingsAtTheEnd) {
         }
         RECT outer{};
         RECT client{};
-        GetWindowRect(app.Main().Handle(), &outer);
-        GetClientRect(app.Main().Handle(), &client);
+        GetWindowRect(app->Main().Handle(), &outer);
+        GetClientRect(app->Main().Handle(), &client);
         EXPECT_EQ(outer.left, 10);
         EXPECT_EQ(outer.top, 10);
         EXPECT_EQ(client.right, 575);
         EXPECT_EQ(client.bottom, 452);
-        app.End();
-        EXPECT_EQ(app.Main().Handle(), nullptr);
+        app->End();
+        EXPECT_EQ(app->Main().Handle(), nullptr);
+        End();
     }
     const std::string expected =
         "LastDir=" + CurrentDirectory() +
@@ -94,21 +80,20 @@ TEST_F(ApplicationRun, AppliesTheSettingsFileAtOnceAndWritesItBack) {
                          "\r\nWinPosX=-20\r\nWinPosY=30\rWinSizX=600\r\nWinSizY=400\r\n"
                          "MelvDir=C:\\Program Files\\p.exe\r\nDblMode=258\r\nHFactor=0.123456\r\n"
                          "winshow=3\r\nLastDir=C:\\no such directory\r\n");
-    Application app(ui, programDir.Directory());
-    app.Start();
+    Start();
     EXPECT_TRUE(ui.Messages.empty());
-    EXPECT_EQ(app.Main().Browser().Directory(), music);
-    EXPECT_EQ(app.Main().Options().PlayerExecutable, "C:\\Program Files\\p.exe");
-    EXPECT_EQ(app.Main().Options().DoubleClickAction, 2);
+    EXPECT_EQ(app->Main().Browser().Directory(), music);
+    EXPECT_EQ(app->Main().Options().PlayerExecutable, "C:\\Program Files\\p.exe");
+    EXPECT_EQ(app->Main().Options().DoubleClickAction, 2);
     RECT outer{};
     RECT client{};
-    GetWindowRect(app.Main().Handle(), &outer);
-    GetClientRect(app.Main().Handle(), &client);
+    GetWindowRect(app->Main().Handle(), &outer);
+    GetClientRect(app->Main().Handle(), &client);
     EXPECT_EQ(outer.left, -20);
     EXPECT_EQ(outer.top, 30);
     EXPECT_EQ(client.right, 600);
     EXPECT_EQ(client.bottom, 400);
-    app.End();
+    app->End();
     const std::string written = WrittenSettings();
     EXPECT_NE(written.find("LastDir=" + music + "\r\nMelvDir=C:\\Program Files\\p.exe\r\n"),
               std::string::npos);
@@ -121,18 +106,17 @@ TEST_F(ApplicationRun, AppliesTheSettingsFileAtOnceAndWritesItBack) {
 
 TEST_F(ApplicationRun, MalformedIntegerShowsTheErrorBoxAndStopsReading) {
     programDir.Write("tundeck.ini", "FulPath=1\r\nWinPosX=-20\r\nWinShow=3x\r\nAutoRnd=0\r\n");
-    Application app(ui, programDir.Directory());
-    app.Start();
+    Start();
     ASSERT_EQ(ui.Messages.size(), 1u);
     EXPECT_EQ(ui.Messages[0].Text, "'3x' is not a valid integer value.");
     EXPECT_EQ(ui.Messages[0].Caption, "Tundeck");
     EXPECT_EQ(ui.Messages[0].Flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_TRUE(app.Main().Options().ShowFullPath);
-    EXPECT_TRUE(app.Main().Options().AutoPlayAfterRandom);
+    EXPECT_TRUE(app->Main().Options().ShowFullPath);
+    EXPECT_TRUE(app->Main().Options().AutoPlayAfterRandom);
     RECT outer{};
-    GetWindowRect(app.Main().Handle(), &outer);
+    GetWindowRect(app->Main().Handle(), &outer);
     EXPECT_EQ(outer.left, -20);
-    EXPECT_NE(app.Setup().Handle(), nullptr); // the program goes on
+    EXPECT_NE(app->Setup().Handle(), nullptr); // the program goes on
 }
 
 TEST_F(ApplicationRun, AnyBytesInTheSettingsFileAreReadWithoutHarm) {
@@ -140,30 +124,25 @@ TEST_F(ApplicationRun, AnyBytesInTheSettingsFileAreReadWithoutHarm) {
     const std::string bytes = "FulPath=1\0\r\nMelvDir=a\0b\r\n"s + std::string(1 << 20, 'x') +
                               "\x1a\xff\xfe\r\r\n\n=\0\0\0HFactor="s;
     programDir.Write("tundeck.ini", bytes);
-    Application app(ui, programDir.Directory());
-    app.Start();
+    Start();
     EXPECT_TRUE(ui.Messages.empty());
-    EXPECT_FALSE(app.Main().Options().ShowFullPath);
-    EXPECT_EQ(app.Main().Options().PlayerExecutable, std::string("a\0b", 3));
+    EXPECT_FALSE(app->Main().Options().ShowFullPath);
+    EXPECT_EQ(app->Main().Options().PlayerExecutable, std::string("a\0b", 3));
 }
 
 TEST_F(ApplicationRun, FileExitEndsTheEventLoop) {
-    Application app(ui, programDir.Directory());
-    app.Start();
-    PostMessageA(app.Main().Handle(), WM_COMMAND, CmdExit, 0);
-    app.Run();
-    app.End();
+    Start();
+    PostMessageA(app->Main().Handle(), WM_COMMAND, CmdExit, 0);
+    app->Run();
+    app->End();
     EXPECT_TRUE(std::filesystem::exists(programDir.Path() / "tundeck.ini"));
 }
 
 TEST_F(ApplicationRun, FailedSettingsWriteKeepsTheOldFileAndSaysSo) {
     // A directory where the settings file should be: it cannot be replaced.
     std::filesystem::create_directory(programDir.Path() / "tundeck.ini");
-    {
-        Application app(ui, programDir.Directory());
-        app.Start();
-        app.End();
-    }
+    Start();
+    End();
     ASSERT_EQ(ui.Messages.size(), 1u);
     EXPECT_EQ(ui.Messages[0].Text, "File access denied.");
     EXPECT_TRUE(std::filesystem::is_directory(programDir.Path() / "tundeck.ini"));

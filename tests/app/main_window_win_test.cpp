@@ -1,8 +1,6 @@
 // The main window as the user meets it: its controls, menu, tooltips, focus and file browser.
-#include "app/application.h"
 #include "app/commands.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
+#include "support/main_window_fixture.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -13,7 +11,7 @@
 namespace tundeck {
 namespace {
 
-using testing::ScriptedInteraction;
+using testing::ListTexts;
 using testing::TempDir;
 
 std::string ClassOf(HWND window) {
@@ -38,37 +36,10 @@ std::string ToolText(HWND tooltip, HWND owner, HWND control) {
     return SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool)) >= 0 ? text : "";
 }
 
-std::vector<std::string> ListTexts(HWND list) {
-    std::vector<std::string> texts;
-    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        char text[MAX_PATH] = {};
-        SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
-        texts.emplace_back(text);
-    }
-    return texts;
-}
-
-class MainWindow : public ::testing::Test {
+class MainWindow : public testing::MainWindowTest {
 protected:
-    TempDir programDir;
-    ScriptedInteraction ui;
-    std::string startDirectory;
-    Application app{ui, programDir.Directory()};
-
-    MainWindow() {
-        char buffer[MAX_PATH] = {};
-        GetCurrentDirectoryA(MAX_PATH, buffer);
-        startDirectory = buffer;
-        app.Start();
-    }
-    ~MainWindow() override {
-        app.End();
-        SetCurrentDirectoryA(startDirectory.c_str());
-    }
-
-    HWND Main() { return app.Main().Handle(); }
-    HWND Control(ControlId id) { return app.Main().Control(id); }
+    MainWindow() { Start(); }
+    HWND Main() { return app->Main().Handle(); }
 };
 
 TEST_F(MainWindow, ControlsHaveTheirKindCaptionHintAndTabOrder) {
@@ -114,7 +85,7 @@ TEST_F(MainWindow, OpensWithFocusOnPlayAllAndItsStartTexts) {
     ShowWindow(Main(), SW_SHOW);
     SetForegroundWindow(Main());
     EXPECT_EQ(GetFocus(), Control(IdButton4));
-    StatusPanels& bar = app.Main().Status();
+    StatusPanels& bar = app->Main().Status();
     EXPECT_EQ(bar.Text(0), "");
     EXPECT_EQ(bar.Text(1), "Time:");
     EXPECT_EQ(bar.Text(2), "Sel. time: 0:00");
@@ -152,7 +123,7 @@ TEST_F(MainWindow, MenuHoldsItsItemsAndCtrlSSaves) {
     GetKeyboardState(keys);
     keys[VK_CONTROL] = static_cast<BYTE>(pressed >> 8);
     SetKeyboardState(keys);
-    const bool translated = TranslateAcceleratorA(Main(), app.Main().Accelerators(), &ctrlS) != 0;
+    const bool translated = TranslateAcceleratorA(Main(), app->Main().Accelerators(), &ctrlS) != 0;
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     EXPECT_TRUE(translated);
@@ -170,7 +141,7 @@ TEST_F(MainWindow, BrowserShowsDirectoriesAndMatchingFilesSortedByName) {
     std::filesystem::create_directory(music.Path() / "Sub");
     std::filesystem::create_directory(music.Path() / "another");
 
-    FileBrowser& browser = app.Main().Browser();
+    FileBrowser& browser = app->Main().Browser();
     ASSERT_TRUE(browser.ChangeDirectory(music.Path().string()));
     EXPECT_EQ(browser.Directory(), music.Path().string());
     EXPECT_EQ(browser.FileNames(), (std::vector<std::string>{"A.MP3", "b.mp3", "c.m3u"}));
@@ -192,12 +163,10 @@ TEST_F(MainWindow, BrowserShowsDirectoriesAndMatchingFilesSortedByName) {
     SendMessageA(Main(), WM_COMMAND, MAKEWPARAM(IdDirectoryListBox1, LBN_DBLCLK),
                  reinterpret_cast<LPARAM>(directories));
     EXPECT_EQ(browser.Directory(), (music.Path() / "Sub").string());
-    char current[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, current);
-    EXPECT_EQ(std::string(current), (music.Path() / "Sub").string());
+    EXPECT_EQ(testing::CurrentDirectory(), (music.Path() / "Sub").string());
     EXPECT_FALSE(browser.ChangeDirectory(music.File("missing")));
     EXPECT_EQ(browser.Directory(), (music.Path() / "Sub").string());
-    SetCurrentDirectoryA(startDirectory.c_str()); // before the temporary directory goes
+    SetCurrentDirectoryA(currentDirectory.Start().c_str()); // before the temporary directory goes
 }
 
 } // namespace

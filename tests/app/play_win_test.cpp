@@ -1,25 +1,20 @@
 // The play commands of the running main window, driving the stand-in player for real.
-#include "app/application.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
-#include "support/test_tools.h"
+#include "support/main_window_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace tundeck {
 namespace {
 
-using testing::ScriptedInteraction;
-using testing::TempDir;
 using testing::TestTool;
 using testing::WaitUntil;
 
-HWND PlayerWindow() { return FindWindowA("Melvane Main Window", "Melvane3"); }
+HWND PlayerWindow() {
+    return FindWindowA("Melvane Main Window", "Melvane3");
+}
 
-class PlayCommands : public ::testing::Test {
+class PlayCommands : public testing::MainWindowTest {
 protected:
-    TempDir programDir;
-    ScriptedInteraction ui;
     std::string log = programDir.File("player.log");
     std::vector<std::string> tracks;
 
@@ -29,14 +24,11 @@ protected:
             tracks.push_back(programDir.File(name));
             programDir.Write(name, std::string("\xFF\xFB\x90\x64", 4) + std::string(16000, '\0'));
         }
-        std::string list;
-        for (const std::string& track : tracks) {
-            list += track + "\r\n";
-        }
-        programDir.Write("tmplist.m3u", list);
+        programDir.Write("tmplist.m3u", testing::CrLfLines(tracks));
     }
 
     ~PlayCommands() override {
+        End();
         if (HWND player = PlayerWindow()) {
             PostMessageA(player, WM_CLOSE, 0, 0);
             WaitUntil([] { return PlayerWindow() == nullptr; });
@@ -50,7 +42,8 @@ protected:
     }
 
     bool LogHas(const std::string& line) {
-        return WaitUntil([&] { return testing::ReadWholeFile(log).find(line + "\r\n") != std::string::npos; });
+        return WaitUntil(
+            [&] { return testing::ReadWholeFile(log).find(line + "\r\n") != std::string::npos; });
     }
 
     static void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
@@ -58,22 +51,21 @@ protected:
 
 TEST_F(PlayCommands, PlayAllAndTheTransportButtonsDriveThePlayer) {
     WriteSettings("TrueOrd=0\r\n");
-    Application app(ui, programDir.Directory());
-    app.Start();
-    ASSERT_EQ(app.Main().Tracks().Count(), 4);
-    Click(app.Main().Control(IdButton4));
+    Start();
+    ASSERT_EQ(Main().Tracks().Count(), 4);
+    Click(Control(IdButton4));
     ASSERT_NE(PlayerWindow(), nullptr);
     EXPECT_TRUE(LogHas("list " + programDir.File("tmplist.m3u")));
     EXPECT_TRUE(LogHas("entry " + tracks[3]));
-    Click(app.Main().Control(IdBitBtn5));
+    Click(Control(IdBitBtn5));
     EXPECT_TRUE(LogHas("press Next 1"));
-    Click(app.Main().Control(IdBitBtn4));
+    Click(Control(IdBitBtn4));
     EXPECT_TRUE(LogHas("press Previous 0"));
-    Click(app.Main().Control(IdBitBtn2));
+    Click(Control(IdBitBtn2));
     EXPECT_TRUE(LogHas("press Stop 0"));
-    Click(app.Main().Control(IdBitBtn3));
+    Click(Control(IdBitBtn3));
     EXPECT_TRUE(LogHas("press Pause 0"));
-    Click(app.Main().Control(IdBitBtn1)); // the player runs: Play is pressed, nothing restarted
+    Click(Control(IdBitBtn1)); // the player runs: Play is pressed, nothing restarted
     EXPECT_TRUE(LogHas("press Play 0"));
     EXPECT_EQ(testing::ReadWholeFile(log).find("handoff"), std::string::npos);
     EXPECT_TRUE(ui.Messages.empty());
@@ -81,20 +73,18 @@ TEST_F(PlayCommands, PlayAllAndTheTransportButtonsDriveThePlayer) {
 
 TEST_F(PlayCommands, PlaySelectedWritesOnlyTheSelectedRows) {
     WriteSettings("");
-    Application app(ui, programDir.Directory());
-    app.Start();
-    app.Main().Tracks().SetSelected(1, true);
-    app.Main().Tracks().SetSelected(3, true);
-    Click(app.Main().Control(IdButton5));
+    Start();
+    Main().Tracks().SetSelected(1, true);
+    Main().Tracks().SetSelected(3, true);
+    Click(Control(IdButton5));
     EXPECT_TRUE(LogHas("entry " + tracks[3]));
     EXPECT_EQ(programDir.Read("tmplist.m3u"), tracks[1] + "\r\n" + tracks[3] + "\r\n");
 }
 
 TEST_F(PlayCommands, DoubleClickPlaysFromThePressedRowNumbered) {
     WriteSettings("TrueOrd=1\r\nDblMode=1\r\n");
-    Application app(ui, programDir.Directory());
-    app.Start();
-    HWND list = app.Main().Control(IdListBox1);
+    Start();
+    HWND list = Control(IdListBox1);
     RECT row{};
     SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
     const LPARAM point = MAKELPARAM(row.left + 5, row.top + 2);
@@ -102,7 +92,7 @@ TEST_F(PlayCommands, DoubleClickPlaysFromThePressedRowNumbered) {
     SendMessageA(list, WM_LBUTTONUP, 0, point);
     SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
     SendMessageA(list, WM_LBUTTONUP, 0, point);
-    EXPECT_EQ(app.Main().PressedIndex(), 2);
+    EXPECT_EQ(Main().PressedIndex(), 2);
     // Numbered: the whole list, then Stop, two Next clicks and Play.
     EXPECT_TRUE(LogHas("list /l " + programDir.File("tmplist.m3u")));
     EXPECT_TRUE(LogHas("press Play 2"));
@@ -113,22 +103,18 @@ TEST_F(PlayCommands, DoubleClickPlaysFromThePressedRowNumbered) {
 
 TEST_F(PlayCommands, ClosingTheProgramClosesThePlayerWhenAsked) {
     WriteSettings("ShutWin=1\r\n");
-    {
-        Application app(ui, programDir.Directory());
-        app.Start();
-        Click(app.Main().Control(IdButton4));
-        ASSERT_NE(PlayerWindow(), nullptr);
-        app.End();
-    }
+    Start();
+    Click(Control(IdButton4));
+    ASSERT_NE(PlayerWindow(), nullptr);
+    End();
     EXPECT_TRUE(LogHas("close"));
     EXPECT_TRUE(WaitUntil([] { return PlayerWindow() == nullptr; }));
 }
 
 TEST_F(PlayCommands, AMissingPlayerIsReportedAndNothingIsPressed) {
     programDir.Write("tundeck.ini", "MelvDir=" + programDir.File("no such player.exe") + "\r\n");
-    Application app(ui, programDir.Directory());
-    app.Start();
-    Click(app.Main().Control(IdButton4));
+    Start();
+    Click(Control(IdButton4));
     ASSERT_EQ(ui.Messages.size(), 1u);
     EXPECT_NE(ui.Messages[0].Text.find(programDir.File("no such player.exe")), std::string::npos);
     EXPECT_EQ(ui.Messages[0].Caption, "Tundeck");

@@ -1,10 +1,8 @@
 // The playlist's real list box inside a real main window: rows, flags and hit tests read back
 // from the control itself.
-#include "app/application.h"
 #include "app/main_controls.h"
 #include "playlist/mylstbox.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
+#include "support/main_window_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,25 +11,20 @@
 namespace tundeck {
 namespace {
 
-using testing::ScriptedInteraction;
-using testing::TempDir;
 using Rows = std::vector<int>;
 
-class PlaylistListBox : public ::testing::Test {
+class PlaylistListBox : public testing::MainWindowTest {
 protected:
-    TempDir programDir;
-    ScriptedInteraction ui;
-    Application app{ui, programDir.Directory()};
     HWND list = nullptr;
     myListBox view; // a second view of the main window's list, for its hit tests
 
     PlaylistListBox() {
-        app.Start();
-        list = app.Main().Control(IdListBox1);
+        Start();
+        list = Control(IdListBox1);
         view.Attach(list);
     }
 
-    Playlist& Tracks() { return app.Main().Tracks(); }
+    Playlist& Tracks() { return Main().Tracks(); }
 
     void AddNumbered(int count, const std::string& directory = "C:\\Music\\Album\\") {
         std::vector<std::string> paths;
@@ -65,13 +58,7 @@ protected:
         SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
         return text;
     }
-    std::vector<std::string> ListTexts() const {
-        std::vector<std::string> texts;
-        for (int row = 0; row < SendMessageA(list, LB_GETCOUNT, 0, 0); ++row) {
-            texts.push_back(RowText(row));
-        }
-        return texts;
-    }
+    std::vector<std::string> ListTexts() const { return testing::ListTexts(list); }
     std::vector<std::string> EntryTexts() {
         std::vector<std::string> texts;
         for (const PlaylistEntry& entry : Tracks().Entries()) {
@@ -83,7 +70,7 @@ protected:
     int PressedIndexAfterPressAt(POINT point) {
         SendMessageA(list, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(point.x, point.y));
         SendMessageA(list, WM_MBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-        return app.Main().PressedIndex();
+        return Main().PressedIndex();
     }
 };
 
@@ -125,7 +112,7 @@ TEST_F(PlaylistListBox, DisplayModeSwitchKeepsFlagsCaretAndScrollPosition) {
     SendMessageA(list, LB_SETCARETINDEX, 120, FALSE);
     SendMessageA(list, LB_SETTOPINDEX, 100, 0);
 
-    app.Main().Options().ShowFullPath = true;
+    Main().Options().ShowFullPath = true;
     Tracks().SetDisplayMode(true);
     EXPECT_EQ(RowText(5), "C:\\Music\\Album\\t5.mp3");
     EXPECT_EQ(SelectedInList(), (Rows{2, 5, 150}));
@@ -137,7 +124,7 @@ TEST_F(PlaylistListBox, DisplayModeSwitchKeepsFlagsCaretAndScrollPosition) {
     Tracks().AddTrack("C:\\new\\x.mp3", 0, false);
     EXPECT_EQ(RowText(0), "C:\\new\\x.mp3");
 
-    app.Main().Options().ShowFullPath = false;
+    Main().Options().ShowFullPath = false;
     Tracks().SetDisplayMode(false);
     EXPECT_EQ(RowText(0), "x.mp3");
     EXPECT_EQ(SelectedInList(), (Rows{3, 6, 151}));

@@ -1,12 +1,10 @@
 // Playlist files on disk, read into and saved from a real main window, and the playlist that
 // one run leaves for the next.
-#include "app/application.h"
 #include "app/commands.h"
 #include "app/main_controls.h"
 #include "framework/error.h"
 #include "playlist/playlist_files_win.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
+#include "support/main_window_fixture.h"
 #include "trackinfo/status_panels_win.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +14,10 @@
 namespace tundeck {
 namespace {
 
-using testing::ScriptedInteraction;
+using testing::CrLfLines;
+using testing::ListTexts;
 using testing::TempDir;
 using Paths = std::vector<std::string>;
-
-std::string CurrentDirectory() {
-    char buffer[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, buffer);
-    return buffer;
-}
 
 std::set<std::string> FileNamesIn(const TempDir& dir) {
     std::set<std::string> names;
@@ -34,38 +27,19 @@ std::set<std::string> FileNamesIn(const TempDir& dir) {
     return names;
 }
 
-std::string CrLfLines(const Paths& paths) {
-    std::string text;
-    for (const std::string& path : paths) {
-        text += path + "\r\n";
-    }
-    return text;
-}
-
-class PlaylistFiles : public ::testing::Test {
+class PlaylistFiles : public testing::MainWindowTest {
 protected:
-    TempDir programDir;
-    ScriptedInteraction ui;
-    std::string startDirectory = CurrentDirectory();
-    Application app{ui, programDir.Directory()};
+    PlaylistFiles() { Start(); }
 
-    PlaylistFiles() { app.Start(); }
-    ~PlaylistFiles() override { SetCurrentDirectoryA(startDirectory.c_str()); }
-
-    Playlist& Tracks() { return app.Main().Tracks(); }
+    Playlist& Tracks() { return Main().Tracks(); }
     void AddTracks(const Paths& paths) {
         for (const std::string& path : paths) {
             Tracks().AddTrack(path, -1, false);
         }
     }
-    void SavePlaylistAs() {
-        SendMessageA(app.Main().Handle(), WM_COMMAND, MAKEWPARAM(CmdSavePlaylist, 0), 0);
-    }
+    void SavePlaylistAs() { SendMessageA(Main().Handle(), WM_COMMAND, MAKEWPARAM(CmdSavePlaylist, 0), 0); }
     std::string ListRowText(int row) {
-        HWND list = app.Main().Control(IdListBox1);
-        std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, row, 0)), '\0');
-        SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-        return text;
+        return ListTexts(Control(IdListBox1)).at(static_cast<std::size_t>(row));
     }
 };
 
@@ -113,8 +87,7 @@ TEST_F(PlaylistFiles, AnyLineEndsAndAnyBytesAreRead) {
         programDir.Write("in.m3u", c.bytes);
         ReadPlaylistFile(Tracks(), file, -1, false);
         EXPECT_EQ(Tracks().Paths(), c.expected) << c.name;
-        EXPECT_EQ(SendMessageA(app.Main().Control(IdListBox1), LB_GETCOUNT, 0, 0), Tracks().Count())
-            << c.name;
+        EXPECT_EQ(SendMessageA(Control(IdListBox1), LB_GETCOUNT, 0, 0), Tracks().Count()) << c.name;
     }
     // The megabyte line is kept whole; its row shows at most 255 characters.
     EXPECT_EQ(ListRowText(0).size(), 255u);
@@ -176,7 +149,7 @@ TEST_F(PlaylistFiles, SaveAsOffersTheDialogAndCancelWritesNothing) {
 }
 
 TEST_F(PlaylistFiles, SaveAsNewNameWritesEveryPathAndShowsTheFile) {
-    ASSERT_TRUE(app.Main().Browser().ChangeDirectory(programDir.Directory()));
+    ASSERT_TRUE(Main().Browser().ChangeDirectory(programDir.Directory()));
     ui.FileAnswers = {programDir.File("empty.m3u"), programDir.File("mine.m3u")};
     SavePlaylistAs();
     EXPECT_EQ(programDir.Read("empty.m3u"), "");
@@ -186,7 +159,7 @@ TEST_F(PlaylistFiles, SaveAsNewNameWritesEveryPathAndShowsTheFile) {
     SavePlaylistAs();
     EXPECT_EQ(programDir.Read("mine.m3u"), CrLfLines(paths));
     EXPECT_TRUE(ui.Messages.empty());
-    const std::vector<std::string> shown = app.Main().Browser().FileNames();
+    const std::vector<std::string> shown = Main().Browser().FileNames();
     EXPECT_NE(std::find(shown.begin(), shown.end(), "mine.m3u"), shown.end());
     EXPECT_EQ(FileNamesIn(programDir), (std::set<std::string>{"empty.m3u", "mine.m3u"}));
 }
@@ -240,45 +213,34 @@ std::string WriteTrack(const TempDir& dir, const std::string& name, int seconds)
     return dir.File(name);
 }
 
-class RememberedPlaylist : public ::testing::Test {
-protected:
-    TempDir programDir;
-    ScriptedInteraction ui;
-};
+class RememberedPlaylist : public testing::MainWindowTest {};
 
 TEST_F(RememberedPlaylist, TheEndOfARunWritesItAndTheNextRunReadsItBack) {
     const Paths paths{WriteTrack(programDir, "a.mp3", 59), "http://host/live.mp3",
                       WriteTrack(programDir, "b.mp3", 62), "C:\\gone\\c.mp3",
                       WriteTrack(programDir, "a.mp3", 59)};
-    {
-        Application app(ui, programDir.Directory());
-        app.Start();
-        for (const std::string& path : paths) {
-            app.Main().Tracks().AddTrack(path, -1, true);
-        }
-        app.End();
+    Start();
+    for (const std::string& path : paths) {
+        Main().Tracks().AddTrack(path, -1, true);
     }
+    End();
     EXPECT_EQ(programDir.Read("tmplist.m3u"), CrLfLines(paths));
-    Application app(ui, programDir.Directory());
-    app.Start();
-    EXPECT_EQ(app.Main().Tracks().Paths(), paths);
-    EXPECT_EQ(app.Main().Tracks().SelectedCount(), 0);
-    EXPECT_EQ(app.Main().Status().Text(TotalTimePanel), "Total time: 3:00");
-    EXPECT_EQ(app.Main().Status().Text(SelectedTimePanel), "Sel. time: 0:00");
+    Start();
+    EXPECT_EQ(Main().Tracks().Paths(), paths);
+    EXPECT_EQ(Main().Tracks().SelectedCount(), 0);
+    EXPECT_EQ(Main().Status().Text(TotalTimePanel), "Total time: 3:00");
+    EXPECT_EQ(Main().Status().Text(SelectedTimePanel), "Sel. time: 0:00");
     EXPECT_TRUE(ui.Messages.empty());
 }
 
 TEST_F(RememberedPlaylist, WithoutRememberTheRunStartsEmptyButStillWritesIt) {
     programDir.Write("tundeck.ini", "Remembr=0\r\n");
     programDir.Write("tmplist.m3u", WriteTrack(programDir, "a.mp3", 59) + "\r\n");
-    {
-        Application app(ui, programDir.Directory());
-        app.Start();
-        EXPECT_EQ(app.Main().Tracks().Count(), 0);
-        EXPECT_EQ(app.Main().Status().Text(TotalTimePanel), "Total time: 0:00");
-        app.Main().Tracks().AddTrack("C:\\x.mp3", -1, false);
-        app.End();
-    }
+    Start();
+    EXPECT_EQ(Main().Tracks().Count(), 0);
+    EXPECT_EQ(Main().Status().Text(TotalTimePanel), "Total time: 0:00");
+    Main().Tracks().AddTrack("C:\\x.mp3", -1, false);
+    End();
     EXPECT_EQ(programDir.Read("tmplist.m3u"), "C:\\x.mp3\r\n");
     EXPECT_NE(programDir.Read("tundeck.ini").find("Remembr=0\r\n"), std::string::npos);
     EXPECT_TRUE(ui.Messages.empty());

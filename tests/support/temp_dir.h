@@ -8,6 +8,20 @@
 
 namespace tundeck::testing {
 
+inline std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Each text followed by CR LF, as playlist files hold their lines.
+template <typename Texts> std::string CrLfLines(const Texts& texts) {
+    std::string joined;
+    for (const auto& text : texts) {
+        joined += std::string(text) + "\r\n";
+    }
+    return joined;
+}
+
 class TempDir {
 public:
     TempDir() {
@@ -32,10 +46,7 @@ public:
     void Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(path_ / name, std::ios::binary) << bytes;
     }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(path_ / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string Read(const std::string& name) const { return ReadWholeFile(File(name)); }
 
 private:
     std::filesystem::path path_;

@@ -1,11 +1,15 @@
 #pragma once
-// Programs the build makes for the tests, and small waits on what they do.
+// Programs the build makes for the tests, small waits on what they do, and what tests read
+// back from windows.
+
+#include "support/temp_dir.h"
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdlib>
-#include <fstream>
 #include <string>
+#include <vector>
 
 namespace tundeck::testing {
 
@@ -39,9 +43,22 @@ template <typename Condition> bool WaitUntil(Condition condition, int millisecon
     return condition();
 }
 
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+inline std::string CurrentDirectory() {
+    char buffer[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, buffer);
+    return buffer;
+}
+
+// The rows of a list box, top to bottom.
+inline std::vector<std::string> ListTexts(HWND list) {
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, row, 0)), '\0');
+        SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+        texts.push_back(text);
+    }
+    return texts;
 }
 
 } // namespace tundeck::testing

@@ -1,8 +1,6 @@
 // The time panels of a real main window's status bar, totalled from real files.
-#include "app/application.h"
 #include "app/main_controls.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
+#include "support/main_window_fixture.h"
 #include "trackinfo/status_panels_win.h"
 
 #include <gtest/gtest.h>
@@ -10,31 +8,22 @@
 namespace tundeck {
 namespace {
 
-using testing::ScriptedInteraction;
-using testing::TempDir;
-
 // MPEG-2 Layer III at 8 kbit/s: 1,000 bytes a second.
 const std::string Header8Kbit("\xFF\xF3\x10\x00", 4);
 
-class TimeTotalsPanels : public ::testing::Test {
+class TimeTotalsPanels : public testing::MainWindowTest {
 protected:
-    TempDir programDir;
-    ScriptedInteraction ui;
-    Application app{ui, programDir.Directory()};
-
-    TimeTotalsPanels() { app.Start(); }
+    TimeTotalsPanels() { Start(); }
 
     std::string Track(const std::string& name, int seconds) {
         programDir.Write(name, Header8Kbit + std::string(static_cast<std::size_t>(seconds) * 1000 - 4, '\0'));
         return programDir.File(name);
     }
-    Playlist& Tracks() { return app.Main().Tracks(); }
-    std::string SelTime() { return app.Main().Status().Text(SelectedTimePanel); }
-    std::string TotalTime() { return app.Main().Status().Text(TotalTimePanel); }
+    Playlist& Tracks() { return Main().Tracks(); }
+    std::string SelTime() { return Main().Status().Text(SelectedTimePanel); }
+    std::string TotalTime() { return Main().Status().Text(TotalTimePanel); }
     // A left-button release over the playlist, as the mouse gives it after a selection.
-    void ReleaseLeftButtonOnList() {
-        SendMessageA(app.Main().Control(IdListBox1), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    }
+    void ReleaseLeftButtonOnList() { SendMessageA(Control(IdListBox1), WM_LBUTTONUP, 0, MAKELPARAM(5, 5)); }
 };
 
 TEST_F(TimeTotalsPanels, EmptyPlaylistAtStartShowsZeroTimes) {
@@ -47,7 +36,7 @@ TEST_F(TimeTotalsPanels, TotalAndSelectionSkippingStreamsAndUnreadableFiles) {
     Tracks().AddTrack("http://radio.example:8000/live.mp3", -1, true);
     Tracks().AddTrack(Track("b.mp3", 62), -1, true);
     Tracks().AddTrack(programDir.File("gone.mp3"), -1, true);
-    app.Main().UpdateTimeTotals();
+    Main().UpdateTimeTotals();
     EXPECT_EQ(TotalTime(), "Total time: 2:01");
     EXPECT_EQ(SelTime(), "Sel. time: 1:02");
     EXPECT_TRUE(ui.Messages.empty());
@@ -55,7 +44,7 @@ TEST_F(TimeTotalsPanels, TotalAndSelectionSkippingStreamsAndUnreadableFiles) {
     // Only streams: nothing to count.
     Tracks().Clear();
     Tracks().AddTrack("http://radio.example/a.mp3", -1, true);
-    app.Main().UpdateTimeTotals();
+    Main().UpdateTimeTotals();
     EXPECT_EQ(TotalTime(), "Total time: 0:00");
     EXPECT_EQ(SelTime(), "Sel. time: 0:00");
 }
@@ -63,7 +52,7 @@ TEST_F(TimeTotalsPanels, TotalAndSelectionSkippingStreamsAndUnreadableFiles) {
 TEST_F(TimeTotalsPanels, SelectionChangesShowOnTheNextLeftButtonRelease) {
     Tracks().AddTrack(Track("a.mp3", 59), -1, false);
     Tracks().AddTrack(Track("b.mp3", 62), -1, false);
-    app.Main().UpdateTimeTotals();
+    Main().UpdateTimeTotals();
     Tracks().SetSelected(0, true); // as the keyboard would
     EXPECT_EQ(SelTime(), "Sel. time: 0:00");
     ReleaseLeftButtonOnList();
@@ -78,7 +67,7 @@ TEST_F(TimeTotalsPanels, SelectionChangesShowOnTheNextLeftButtonRelease) {
 
 TEST_F(TimeTotalsPanels, ShortFileStopsTheTotalWithAnErrorBoxAndKeepsTheOldTexts) {
     Tracks().AddTrack(Track("a.mp3", 59), -1, true);
-    app.Main().UpdateTimeTotals();
+    Main().UpdateTimeTotals();
     programDir.Write("short.mp3", "\xFF\xF3\x10");
     Tracks().AddTrack(programDir.File("short.mp3"), -1, true);
     Tracks().AddTrack(Track("b.mp3", 62), -1, true);

@@ -1,14 +1,11 @@
 // The layout applied to the real main window, and its splitter bars dragged with mouse messages.
-#include "app/application.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_dir.h"
+#include "support/main_window_fixture.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <initializer_list>
-#include <memory>
 #include <ostream>
 #include <string>
 
@@ -20,8 +17,6 @@ void PrintTo(const LayoutRect& rect, std::ostream* out) {
 
 namespace {
 
-using testing::ScriptedInteraction;
-using testing::TempDir;
 using enum LayoutControl;
 
 struct Placed {
@@ -84,31 +79,8 @@ LPARAM Point(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
 }
 
-class LayoutWindow : public ::testing::Test {
+class LayoutWindow : public testing::MainWindowTest {
 protected:
-    TempDir programDir;
-    ScriptedInteraction ui;
-    std::string startDirectory = CurrentDirectory();
-    std::unique_ptr<Application> app;
-
-    ~LayoutWindow() override {
-        app.reset();
-        SetCurrentDirectoryA(startDirectory.c_str());
-    }
-
-    static std::string CurrentDirectory() {
-        char buffer[MAX_PATH] = {};
-        GetCurrentDirectoryA(MAX_PATH, buffer);
-        return buffer;
-    }
-
-    Form1& Start() {
-        app = std::make_unique<Application>(ui, programDir.Directory());
-        app->Start();
-        return app->Main();
-    }
-
-    Form1& Main() { return app->Main(); }
     HWND Handle(ControlId id) { return Main().Control(id); }
     LayoutRect Rect(LayoutControl control) {
         for (const Placed& placed : AllPlaced) {

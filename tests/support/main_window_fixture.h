@@ -1,0 +1,49 @@
+#pragma once
+// A main window in a temporary program directory, answering through a script; the current
+// directory the window's browser changes is put back afterwards.
+
+#include "app/application.h"
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+#include "support/test_tools.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tundeck::testing {
+
+// Puts the current directory back when it goes, before the temporary directories do.
+class CurrentDirectoryKeeper {
+public:
+    CurrentDirectoryKeeper() = default;
+    CurrentDirectoryKeeper(const CurrentDirectoryKeeper&) = delete;
+    CurrentDirectoryKeeper& operator=(const CurrentDirectoryKeeper&) = delete;
+    ~CurrentDirectoryKeeper() { SetCurrentDirectoryA(start_.c_str()); }
+    const std::string& Start() const { return start_; }
+
+private:
+    std::string start_ = CurrentDirectory();
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    TempDir programDir;
+    CurrentDirectoryKeeper currentDirectory;
+    ScriptedInteraction ui;
+    std::unique_ptr<Application> app;
+
+    // Creates the windows; the start-up sequence reads what the test put in programDir.
+    Form1& Start() {
+        app = std::make_unique<Application>(ui, programDir.Directory());
+        app->Start();
+        return app->Main();
+    }
+    // Ends the run: the windows are destroyed, the shut-down sequence writes its files.
+    void End() { app.reset(); }
+
+    Form1& Main() { return app->Main(); }
+    HWND Control(ControlId id) { return Main().Control(id); }
+};
+
+} // namespace tundeck::testing
