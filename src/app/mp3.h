@@ -32,13 +32,10 @@ public:
     Playlist& Tracks() { return playlist_.Tracks(); }
     FileBrowser& Browser() { return browser_.Browser(); }
     StatusPanels& Status() { return status_; }
-    PlayerControl& Player() { return player_.Control(); }
-    const MainLayout& Layout() const { return layout_.Layout(); }
     HWND Control(ControlId id) const;
     HACCEL Accelerators() const { return accelerators_; }
     int PressedIndex() const { return playlist_.PressedIndex(); }
     int PopupIndex() const { return playlist_.PopupIndex(); }
-    int FilePopupIndex() const { return browser_.FilePopupIndex(); }
 
     // A menu item, an accelerator or a popup menu's choice (`code` 0 or 1), or a control's
     // notification `code`, by the one command table.

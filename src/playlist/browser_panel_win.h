@@ -22,9 +22,7 @@ public:
     FileBrowser& Browser() { return browser_; }
     const FileBrowser& Browser() const { return browser_; }
 
-    // File-list row under the last right-button release over the file list; -1 for none.
-    int FilePopupIndex() const { return filePopupIndex_; }
-    // The name in that row, if there is one.
+    // The name in the file-list row under the last right-button release, if there is one.
     std::optional<std::string> PopupFileName() const;
 
     // Mouse messages over the file list; each records the point.

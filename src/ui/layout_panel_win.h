@@ -24,7 +24,6 @@ public:
 
     // Lays out every control for the client size and the factors.
     void OnResize();
-    const MainLayout& Layout() const { return layout_; }
 
 private:
     void SplitterMouseDown(SplitterDirection bar, MouseButton button) override;

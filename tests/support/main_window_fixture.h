@@ -13,19 +13,6 @@
 
 namespace tundeck::testing {
 
-// Puts the current directory back when it goes, before the temporary directories do.
-class CurrentDirectoryKeeper {
-public:
-    CurrentDirectoryKeeper() = default;
-    CurrentDirectoryKeeper(const CurrentDirectoryKeeper&) = delete;
-    CurrentDirectoryKeeper& operator=(const CurrentDirectoryKeeper&) = delete;
-    ~CurrentDirectoryKeeper() { SetCurrentDirectoryA(start_.c_str()); }
-    const std::string& Start() const { return start_; }
-
-private:
-    std::string start_ = CurrentDirectory();
-};
-
 class MainWindowTest : public ::testing::Test {
 protected:
     TempDir programDir;

@@ -49,6 +49,19 @@ inline std::string CurrentDirectory() {
     return buffer;
 }
 
+// Puts the current directory back when it goes, before the temporary directories do.
+class CurrentDirectoryKeeper {
+public:
+    CurrentDirectoryKeeper() = default;
+    CurrentDirectoryKeeper(const CurrentDirectoryKeeper&) = delete;
+    CurrentDirectoryKeeper& operator=(const CurrentDirectoryKeeper&) = delete;
+    ~CurrentDirectoryKeeper() { SetCurrentDirectoryA(start_.c_str()); }
+    const std::string& Start() const { return start_; }
+
+private:
+    std::string start_ = CurrentDirectory();
+};
+
 // The rows of a list box, top to bottom.
 inline std::vector<std::string> ListTexts(HWND list) {
     std::vector<std::string> texts;
