@@ -13,19 +13,18 @@ void Application::Start() {
 }
 
 void Application::Run() {
-    HWND main = form1_.Handle();
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorA(main, form1_.Accelerators(), &msg)) {
-            continue;
+        if (!PreTranslate(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
         }
-        // Tab and the arrow keys move between the main window's controls.
-        if (IsDialogMessageA(main, &msg)) {
-            continue;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
     }
+}
+
+bool Application::PreTranslate(MSG& msg) {
+    HWND main = form1_.Handle();
+    return TranslateAcceleratorA(main, form1_.Accelerators(), &msg) != 0 || IsDialogMessageA(main, &msg) != 0;
 }
 
 void Application::End() {

@@ -18,6 +18,9 @@ public:
     void Start();
     // Runs the event loop until the main window is closed or File > Exit.
     void Run();
+    // The loop's own handling of a message before it is dispatched: the shortcuts, and Tab and
+    // the arrow keys between the main window's controls. True when it took the message.
+    bool PreTranslate(MSG& msg);
     // Destroys the windows: the dialogs last-created first, then the main window.
     void End();
 

@@ -14,7 +14,8 @@ enum CommandId : int {
     CmdPlayFromHere,   // Playfromhere1, the playlist's popup menu
     CmdPlaySingle,     // Play1, the playlist's popup menu
     CmdPlayFileSingle, // Playsingle1, the file list's popup menu
-    CmdLast = CmdPlayFileSingle,
+    CmdRemove,         // Remove1, the playlist's popup menu
+    CmdLast = CmdRemove,
 };
 
 // A command and a control never share an identifier, and both fit the 16 bits of WM_COMMAND.

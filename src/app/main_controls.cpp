@@ -72,14 +72,49 @@ const ControlSpec Controls[] = {
     {IdStatusBar1, "StatusBar1", K::StatusBar, "", "", false, {0, 432, 575, 20}, -1},
 };
 
-// The layout's controls in its order, each with the control it places.
-constexpr ControlId Placed[] = {
-    IdLabel2,  IdDriveComboBox1, IdDirectoryListBox1, IdPanel2,  IdFileListBox1, IdFilterComboBox1,
-    IdPanel1,  IdLabel1,         IdListBox1,          IdUpDown1, IdBitBtn1,      IdBitBtn2,
-    IdBitBtn3, IdBitBtn4,        IdBitBtn5,           IdButton9, IdButton1,      IdButton3,
-    IdButton2, IdButton5,        IdButton4,           IdButton6, IdButton7,
+// The control the layout places at each of its rectangles, in the layout's order.
+struct Placement {
+    LayoutControl Control;
+    ControlId Id;
 };
-static_assert(std::size(Placed) == LayoutControlCount);
+
+using L = LayoutControl;
+
+constexpr Placement Placed[] = {
+    {L::Label2, IdLabel2},
+    {L::DriveComboBox1, IdDriveComboBox1},
+    {L::DirectoryListBox1, IdDirectoryListBox1},
+    {L::Panel2, IdPanel2},
+    {L::FileListBox1, IdFileListBox1},
+    {L::FilterComboBox1, IdFilterComboBox1},
+    {L::Panel1, IdPanel1},
+    {L::Label1, IdLabel1},
+    {L::ListBox1, IdListBox1},
+    {L::UpDown1, IdUpDown1},
+    {L::BitBtn1, IdBitBtn1},
+    {L::BitBtn2, IdBitBtn2},
+    {L::BitBtn3, IdBitBtn3},
+    {L::BitBtn4, IdBitBtn4},
+    {L::BitBtn5, IdBitBtn5},
+    {L::Button9, IdButton9},
+    {L::Button1, IdButton1},
+    {L::Button3, IdButton3},
+    {L::Button2, IdButton2},
+    {L::Button5, IdButton5},
+    {L::Button4, IdButton4},
+    {L::Button6, IdButton6},
+    {L::Button7, IdButton7},
+};
+
+constexpr bool EveryRectangleInItsPlace() {
+    for (std::size_t i = 0; i < std::size(Placed); ++i) {
+        if (static_cast<std::size_t>(Placed[i].Control) != i) {
+            return false;
+        }
+    }
+    return std::size(Placed) == LayoutControlCount;
+}
+static_assert(EveryRectangleInItsPlace());
 
 } // namespace
 
@@ -97,13 +132,13 @@ const ControlSpec& MainControl(ControlId id) {
 }
 
 ControlId PlacedControl(LayoutControl control) {
-    return Placed[static_cast<std::size_t>(control)];
+    return Placed[static_cast<std::size_t>(control)].Id;
 }
 
 std::optional<LayoutControl> PlacementOf(ControlId id) {
-    for (std::size_t i = 0; i < std::size(Placed); ++i) {
-        if (Placed[i] == id) {
-            return static_cast<LayoutControl>(i);
+    for (const Placement& placement : Placed) {
+        if (placement.Id == id) {
+            return placement.Control;
         }
     }
     return std::nullopt;

@@ -160,9 +160,10 @@ bool Form1::OnDrawItem(int /*id*/, const DRAWITEMSTRUCT& item) {
     return player_.DrawItem(item) || browser_.Browser().OnDrawItem(item);
 }
 
-void Form1::OnMeasureItem(int /*id*/, MEASUREITEMSTRUCT& item) {
+bool Form1::OnMeasureItem(int /*id*/, MEASUREITEMSTRUCT& item) {
     // Rows fit a small shell icon; the layout pass sets the closed height of the drop-down lists.
     item.itemHeight = item.itemID == static_cast<UINT>(-1) ? 16 : 18;
+    return true;
 }
 
 void Form1::RemoveTrack(int index) {

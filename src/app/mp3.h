@@ -42,8 +42,17 @@ public:
     void RunCommand(int id, int code);
 
     // Event handlers, each handing the event to the panel that owns it.
+    void Button1Click();
+    void Button9Click();
+    void FileListBox1Dbl();
+    void Button3Click();
+    void Button2Click();
+    void Button6Click();
+    void Remove1Click();
+    void UpDown1Click(bool upperArrow) { playlist_.MoveSelection(upperArrow); }
+    void Button7Click();
     void Button4Click() { player_.PlayAll(Tracks()); }
-    void Button5Click() { player_.PlaySelected(Tracks(), playlist_.SelectedFlags()); }
+    void Button5Click() { player_.PlaySelected(Tracks(), Tracks().SelectedFlags()); }
     void BitBtn1Click() { player_.TransportClick(Tracks(), 0); }
     void BitBtn2Click() { player_.TransportClick(Tracks(), 1); }
     void BitBtn3Click() { player_.TransportClick(Tracks(), 2); }
@@ -55,6 +64,10 @@ public:
     void Playsingle1Click();
     void SavePlaylist1Click();
     void Exit4Click() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+    // Keys on the playlist: Ctrl+A selects every row, Enter acts on the focused row as a
+    // double-click on it would (Del is Remove Sel.).
+    void ListBoxSelectAll();
+    void ListBoxEnter();
     void ListBoxMouseDown(const MouseEvent& event) { playlist_.MouseDown(event); }
     void ListBoxMouseMove(const MouseEvent& event) { playlist_.MouseMove(event); }
     void ListBoxMouseUp(const MouseEvent& event);
@@ -78,8 +91,9 @@ protected:
     bool OnSetFocus() override;
     void OnChildMouse(int id, const MouseEvent& event) override;
     bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
-    void OnMeasureItem(int id, MEASUREITEMSTRUCT& item) override;
-    bool OnListKey(HWND list, int key) override { return Browser().OnKeyToItem(list, key); }
+    bool OnMeasureItem(int id, MEASUREITEMSTRUCT& item) override;
+    bool OnListKey(HWND list, int key) override;
+    void OnUpDown(int id, int position, int delta) override;
 
 private:
     void CreateMenuAndShortcuts();

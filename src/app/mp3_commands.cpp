@@ -4,6 +4,7 @@
 
 #include "app/commands.h"
 #include "framework/routes.h"
+#include "trackinfo/add_feedback_win.h"
 #include "playlist/playlist_files_win.h"
 
 namespace tundeck {
@@ -25,11 +26,19 @@ constexpr CommandRoute<Form1> Commands[] = {
     {IdBitBtn4, BN_DOUBLECLICKED, &Form1::BitBtn4Click},
     {IdBitBtn5, BN_DOUBLECLICKED, &Form1::BitBtn5Click},
     {IdListBox1, LBN_DBLCLK, &Form1::ListBoxDbl},
+    {IdButton1, BN_CLICKED, &Form1::Button1Click},
+    {IdButton9, BN_CLICKED, &Form1::Button9Click},
+    {IdFileListBox1, LBN_DBLCLK, &Form1::FileListBox1Dbl},
+    {IdButton3, BN_CLICKED, &Form1::Button3Click},
+    {IdButton2, BN_CLICKED, &Form1::Button2Click},
+    {IdButton6, BN_CLICKED, &Form1::Button6Click},
+    {IdButton7, BN_CLICKED, &Form1::Button7Click},
     {CmdSavePlaylist, AnyCode, &Form1::SavePlaylist1Click},
     {CmdExit, AnyCode, &Form1::Exit4Click},
     {CmdPlayFromHere, AnyCode, &Form1::Playfromhere1Click},
     {CmdPlaySingle, AnyCode, &Form1::Play1Click},
     {CmdPlayFileSingle, AnyCode, &Form1::Playsingle1Click},
+    {CmdRemove, AnyCode, &Form1::Remove1Click},
 };
 
 constexpr MouseRoute<Form1> MouseRoutes[] = {
@@ -41,6 +50,12 @@ constexpr MouseRoute<Form1> MouseRoutes[] = {
     {IdFileListBox1, MouseAction::DoubleClick, &Form1::FileListBox1MouseDown},
     {IdFileListBox1, MouseAction::Move, &Form1::FileListBox1MouseMove},
     {IdFileListBox1, MouseAction::Release, &Form1::FileListBox1MouseUp},
+};
+
+constexpr KeyRoute<Form1> PlaylistKeys[] = {
+    {VK_DELETE, false, &Form1::Button3Click},
+    {'A', true, &Form1::ListBoxSelectAll},
+    {VK_RETURN, false, &Form1::ListBoxEnter},
 };
 
 // Menu commands come with any code, controls with their notification.
@@ -77,8 +92,75 @@ void Form1::OnChildMouse(int id, const MouseEvent& event) {
     RunMouseRoute(*this, MouseRoutes, id, event);
 }
 
+bool Form1::OnListKey(HWND list, int key) {
+    if (Browser().OnKeyToItem(list, key)) {
+        return true;
+    }
+    return playlist_.IsList(list) && RunKeyRoute(*this, PlaylistKeys, key, GetKeyState(VK_CONTROL) < 0);
+}
+
+void Form1::OnUpDown(int id, int /*position*/, int delta) {
+    if (playlist_.IsUpDown(id)) {
+        UpDown1Click(delta > 0);
+    }
+}
+
 void Form1::ListBoxDbl() {
     player_.DoubleClick(Tracks(), PressedIndex(), [this] { RemoveTrack(Tracks().FocusedRow()); });
+}
+
+void Form1::Button1Click() {
+    AddFeedback busy(status_);
+    browser_.AddAllFiles(Tracks(), busy);
+    UpdateTimeTotals();
+}
+
+void Form1::Button9Click() {
+    AddFeedback busy(status_);
+    browser_.AddSelectedFiles(Tracks(), busy);
+    UpdateTimeTotals();
+}
+
+void Form1::FileListBox1Dbl() {
+    browser_.AddFocusedFile(Tracks());
+    UpdateTimeTotals();
+}
+
+void Form1::Button3Click() {
+    playlist_.RemoveSelected();
+    UpdateTimeTotals();
+}
+
+void Form1::Button2Click() {
+    Tracks().Clear();
+    status_.ShowZeroTotals();
+}
+
+void Form1::Button6Click() {
+    Tracks().SetAllSelected(false);
+    status_.ShowZeroSelection();
+}
+
+void Form1::Remove1Click() {
+    if (PopupIndex() != -1) {
+        RemoveTrack(PopupIndex());
+    }
+}
+
+void Form1::Button7Click() {
+    playlist_.Shuffle();
+    if (settings_.AutoPlayAfterRandom) {
+        Button4Click();
+    }
+}
+
+void Form1::ListBoxSelectAll() {
+    Tracks().SetAllSelected(true);
+    UpdateTimeTotals();
+}
+
+void Form1::ListBoxEnter() {
+    player_.DoubleClick(Tracks(), Tracks().FocusedRow(), [this] { RemoveTrack(Tracks().FocusedRow()); });
 }
 
 void Form1::Playsingle1Click() {

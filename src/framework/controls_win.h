@@ -19,7 +19,9 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
 // turns it into OnChildMouse; going through the parent's window procedure puts the parent's
 // handling behind its error barrier.
 inline constexpr UINT ChildMouseMessage = WM_APP + 1;
-void ReportMouseToParent(HWND control);
+// With `wantsEnter` the control also takes the Enter key for itself, which the dialog keys of
+// the main window's message loop would otherwise turn into a default-button press.
+void ReportMouseToParent(HWND control, bool wantsEnter = false);
 
 // Hit tests on a list box with rows of one height. The row whose rectangle holds `point`, or -1
 // for none and for a point outside the client area; LB_ITEMFROMPOINT would answer in 16 bits.

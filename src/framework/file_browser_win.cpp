@@ -1,5 +1,6 @@
 #include "framework/file_browser_win.h"
 
+#include "framework/directory_search_win.h"
 #include "framework/shell_icons_win.h"
 #include "framework/text.h"
 
@@ -45,23 +46,15 @@ void FindNames(const std::string& directory, const std::string& pattern, bool wa
     if (!query.empty() && query.back() != '\\') {
         query += '\\';
     }
-    query += pattern;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(query.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) {
-        return;
-    }
     constexpr DWORD Unwanted = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    do {
-        const bool isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        const std::string name = data.cFileName;
+    for (const FoundEntry& entry : SearchDirectory(query + pattern)) {
+        const bool isDirectory = (entry.Attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         // PathMatchSpecA keeps "*.mp3" from also matching "x.mp3x" through its short name.
-        if (isDirectory == wantDirectories && (data.dwFileAttributes & Unwanted) == 0 && name != "." &&
-            name != ".." && PathMatchSpecA(name.c_str(), pattern.c_str())) {
-            names.insert(name);
+        if (isDirectory == wantDirectories && (entry.Attributes & Unwanted) == 0 &&
+            PathMatchSpecA(entry.Name.c_str(), pattern.c_str())) {
+            names.insert(entry.Name);
         }
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
+    }
 }
 
 std::vector<std::string> SortedNames(const std::set<std::string>& names) {
@@ -136,6 +129,25 @@ std::vector<std::string> FileBrowser::FileNames() const {
         names.push_back(ListText(files_, row));
     }
     return names;
+}
+
+std::vector<std::string> FileBrowser::SelectedFileNames() const {
+    const int count = std::max(0, static_cast<int>(SendMessageA(files_, LB_GETSELCOUNT, 0, 0)));
+    std::vector<int> rows(static_cast<std::size_t>(count));
+    if (count > 0) {
+        SendMessageA(files_, LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
+    }
+    std::vector<std::string> names;
+    for (int row : rows) {
+        names.push_back(ListText(files_, row));
+    }
+    return names;
+}
+
+std::string FileBrowser::FocusedFileName() const {
+    const auto row = static_cast<int>(SendMessageA(files_, LB_GETCARETINDEX, 0, 0));
+    return SendMessageA(files_, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0 ? ListText(files_, row)
+                                                                            : std::string();
 }
 
 void FileBrowser::ShowDirectory() {
@@ -216,7 +228,7 @@ bool FileBrowser::OnCommand(HWND control, int code) {
         }
         return true;
     }
-    return control == directories_ || control == files_ || control == drives_ || control == filters_;
+    return control == directories_ || control == drives_ || control == filters_;
 }
 
 bool FileBrowser::OnKeyToItem(HWND control, int key) {

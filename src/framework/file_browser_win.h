@@ -28,8 +28,11 @@ public:
     const std::string& Mask() const { return mask_; }
     void SetMask(const std::string& mask);
 
-    // The file list's names, in its order.
+    // The file list's names, in its order; those of its selected rows; the name in its focused
+    // row if that row is selected, else empty.
     std::vector<std::string> FileNames() const;
+    std::vector<std::string> SelectedFileNames() const;
+    std::string FocusedFileName() const;
 
     // Messages the parent passes on; each returns true when it was one of ours.
     bool OnCommand(HWND control, int code);

@@ -23,6 +23,12 @@ template <typename Owner> struct MouseRoute {
     void (Owner::*Handler)(const MouseEvent&);
 };
 
+template <typename Owner> struct KeyRoute {
+    int Key;      // a virtual-key code
+    bool Control; // with Ctrl held
+    void (Owner::*Handler)();
+};
+
 // Runs the route for `id` and `code`; false when there is none.
 template <typename Owner, std::size_t N>
 bool RunCommandRoute(Owner& owner, const CommandRoute<Owner> (&routes)[N], int id, int code) {
@@ -40,6 +46,17 @@ bool RunMouseRoute(Owner& owner, const MouseRoute<Owner> (&routes)[N], int id, c
     for (const MouseRoute<Owner>& route : routes) {
         if (route.Id == id && route.Action == event.Action) {
             (owner.*route.Handler)(event);
+            return true;
+        }
+    }
+    return false;
+}
+
+template <typename Owner, std::size_t N>
+bool RunKeyRoute(Owner& owner, const KeyRoute<Owner> (&routes)[N], int key, bool control) {
+    for (const KeyRoute<Owner>& route : routes) {
+        if (route.Key == key && route.Control == control) {
+            (owner.*route.Handler)();
             return true;
         }
     }

@@ -209,10 +209,13 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
         return OnSetFocus() ? 0 : DefWindowProcA(handle_, message, wParam, lParam);
     case WM_DRAWITEM:
-        return OnDrawItem(static_cast<int>(wParam), *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return OnDrawItem(static_cast<int>(wParam), *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))
+                   ? TRUE
+                   : DefWindowProcA(handle_, message, wParam, lParam);
     case WM_MEASUREITEM:
-        OnMeasureItem(static_cast<int>(wParam), *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-        return TRUE;
+        return OnMeasureItem(static_cast<int>(wParam), *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))
+                   ? TRUE
+                   : DefWindowProcA(handle_, message, wParam, lParam);
     default:
         return DispatchInput(message, wParam, lParam);
     }

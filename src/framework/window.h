@@ -81,7 +81,7 @@ protected:
     virtual void OnDropFiles(const std::vector<std::string>& /*paths*/, POINT /*point*/) {}
     // Owner-drawn controls; false when the control is not one of ours.
     virtual bool OnDrawItem(int /*id*/, const DRAWITEMSTRUCT& /*item*/) { return false; }
-    virtual void OnMeasureItem(int /*id*/, MEASUREITEMSTRUCT& /*item*/) {}
+    virtual bool OnMeasureItem(int /*id*/, MEASUREITEMSTRUCT& /*item*/) { return false; }
     // A key in a list box with LBS_WANTKEYBOARDINPUT; true when the key was handled.
     virtual bool OnListKey(HWND /*list*/, int /*key*/) { return false; }
     // A click on an up-down control that changed its position, by `delta`.

@@ -11,7 +11,6 @@ void BrowserPanel::Attach(HWND drives, HWND directories, HWND files, HWND filter
                           const std::string& filter) {
     browser_.Attach(drives, directories, files, filters, filter);
     files_ = files;
-    fileListId_ = GetDlgCtrlID(files);
     ReportMouseToParent(files);
 }
 
@@ -21,6 +20,27 @@ std::optional<std::string> BrowserPanel::PopupFileName() const {
         return std::nullopt;
     }
     return names[static_cast<std::size_t>(filePopupIndex_)];
+}
+
+std::string BrowserPanel::DirectoryPrefix() const {
+    std::string directory = browser_.Directory();
+    if (directory.empty() || directory.back() != '\\') {
+        directory += '\\';
+    }
+    return directory;
+}
+
+void BrowserPanel::AddAllFiles(Playlist& playlist, AddProgress& progress) {
+    AddFiles(playlist, DirectoryPrefix(), browser_.FileNames(), false, &progress);
+}
+
+void BrowserPanel::AddSelectedFiles(Playlist& playlist, AddProgress& progress) {
+    AddFiles(playlist, DirectoryPrefix(), browser_.SelectedFileNames(), false, &progress);
+}
+
+void BrowserPanel::AddFocusedFile(Playlist& playlist) {
+    const std::string name = browser_.FocusedFileName();
+    AddFileByType(playlist, name.empty() ? name : DirectoryPrefix() + name, -1, true, false);
 }
 
 void BrowserPanel::FileListMouseDown(const MouseEvent& event) {

@@ -20,6 +20,8 @@ public:
 
     virtual bool Selected(int row) const = 0;
     virtual void SetSelected(int row, bool selected) = 0;
+    // Sets the flags of rows first..last (within the list) in one go; the caret stays.
+    virtual void SelectRange(int first, int last, bool selected) = 0;
     virtual int SelectedCount() const = 0;
     // Ascending.
     virtual std::vector<int> SelectedRows() const = 0;

@@ -9,7 +9,7 @@ namespace tundeck {
 
 void myListBox::Attach(HWND list) {
     list_ = list;
-    ReportMouseToParent(list_);
+    ReportMouseToParent(list_, true); // Enter acts on the focused row
 }
 
 LRESULT myListBox::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -34,6 +34,21 @@ bool myListBox::Selected(int row) const {
 
 void myListBox::SetSelected(int row, bool selected) {
     Send(LB_SETSEL, selected ? TRUE : FALSE, static_cast<LPARAM>(row));
+}
+
+void myListBox::SelectRange(int first, int last, bool selected) {
+    if (first > last) {
+        return;
+    }
+    if (selected) {
+        Send(LB_SELITEMRANGEEX, static_cast<WPARAM>(first), last);
+    } else if (first == 0 && last == Count() - 1) {
+        Send(LB_SETSEL, FALSE, -1);
+    } else if (first < last) {
+        Send(LB_SELITEMRANGEEX, static_cast<WPARAM>(last), first); // a reversed range deselects
+    } else {
+        Send(LB_SETSEL, FALSE, first);
+    }
 }
 
 int myListBox::SelectedCount() const {

@@ -24,6 +24,7 @@ public:
     void DeleteRow(int row) override;
     bool Selected(int row) const override;
     void SetSelected(int row, bool selected) override;
+    void SelectRange(int first, int last, bool selected) override;
     int SelectedCount() const override;
     std::vector<int> SelectedRows() const override;
     int FocusedRow() const override;

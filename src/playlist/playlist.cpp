@@ -44,11 +44,10 @@ void Playlist::AddTracks(const std::vector<std::string_view>& paths, int positio
     }
     RedrawSuspended quiet(widget_);
     for (std::size_t i = 0; i < added.size(); ++i) {
-        const int row = first + static_cast<int>(i);
-        widget_.InsertRow(position == -1 ? -1 : row, added[i].DisplayText);
-        if (select) {
-            widget_.SetSelected(row, true);
-        }
+        widget_.InsertRow(position == -1 ? -1 : first + static_cast<int>(i), added[i].DisplayText);
+    }
+    if (select && !added.empty()) {
+        widget_.SelectRange(first, first + static_cast<int>(added.size()) - 1, true);
     }
     // One shift of the later entries instead of one per path.
     entries_.insert(entries_.begin() + first, std::make_move_iterator(added.begin()),
@@ -101,6 +100,25 @@ void Playlist::SetDisplayMode(bool fullPath) {
     }
 }
 
+void Playlist::Rearrange(const Arrangement& arrangement) {
+    std::vector<PlaylistEntry> arranged;
+    arranged.reserve(arrangement.Order.size());
+    std::vector<std::string> texts;
+    texts.reserve(arrangement.Order.size());
+    std::vector<int> selected;
+    for (std::size_t row = 0; row < arrangement.Order.size(); ++row) {
+        PlaylistEntry& entry = entries_.at(static_cast<std::size_t>(arrangement.Order[row]));
+        texts.push_back(entry.DisplayText);
+        arranged.push_back(std::move(entry));
+        if (arrangement.Selected[row]) {
+            selected.push_back(static_cast<int>(row));
+        }
+    }
+    entries_ = std::move(arranged);
+    RedrawSuspended quiet(widget_);
+    widget_.ReplaceAll(texts, selected);
+}
+
 const std::string& Playlist::Path(int row) const {
     CheckRow(row);
     return entries_[static_cast<std::size_t>(row)].Path;
@@ -128,6 +146,20 @@ bool Playlist::Selected(int row) const {
 void Playlist::SetSelected(int row, bool selected) {
     CheckRow(row);
     widget_.SetSelected(row, selected);
+}
+
+void Playlist::SetAllSelected(bool selected) {
+    if (!entries_.empty()) {
+        widget_.SelectRange(0, Count() - 1, selected);
+    }
+}
+
+std::vector<bool> Playlist::SelectedFlags() const {
+    std::vector<bool> flags(entries_.size(), false);
+    for (int row : widget_.SelectedRows()) {
+        flags.at(static_cast<std::size_t>(row)) = true;
+    }
+    return flags;
 }
 
 } // namespace tundeck

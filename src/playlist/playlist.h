@@ -1,6 +1,7 @@
 #pragma once
 // The playlist: one entry record per row of the visible list, which holds the selection.
 
+#include "playlist/editing.h"
 #include "playlist/list_widget.h"
 
 #include <string>
@@ -35,6 +36,9 @@ public:
     void Clear();
     // Every display text made again for the mode; every row keeps its selected flag.
     void SetDisplayMode(bool fullPath);
+    // The entries in the arrangement's order (rows it leaves out are removed) and its flags,
+    // with one refill of the list.
+    void Rearrange(const Arrangement& arrangement);
 
     int Count() const { return static_cast<int>(entries_.size()); }
     const std::vector<PlaylistEntry>& Entries() const { return entries_; }
@@ -44,6 +48,9 @@ public:
 
     bool Selected(int row) const;
     void SetSelected(int row, bool selected);
+    void SetAllSelected(bool selected);
+    // Which rows are selected, in playlist order.
+    std::vector<bool> SelectedFlags() const;
     int SelectedCount() const { return widget_.SelectedCount(); }
     std::vector<int> SelectedRows() const { return widget_.SelectedRows(); }
     int FocusedRow() const { return widget_.FocusedRow(); }

@@ -2,15 +2,30 @@
 
 #include <commctrl.h>
 
-#include <cstddef>
-
 namespace tundeck {
 
 void PlaylistPanel::Attach(HWND list, HWND upDown) {
     listBox1_.Attach(list);
-    listId_ = GetDlgCtrlID(list);
+    upDownId_ = GetDlgCtrlID(upDown);
     SendMessageA(upDown, UDM_SETRANGE32, static_cast<WPARAM>(-32768), 32767);
     SendMessageA(upDown, UDM_SETPOS32, 0, 0);
+}
+
+void PlaylistPanel::RemoveSelected() {
+    playlist_.Rearrange(WithoutSelected(playlist_.SelectedFlags()));
+}
+
+void PlaylistPanel::MoveSelection(bool up) {
+    const std::vector<bool> selected = playlist_.SelectedFlags();
+    playlist_.Rearrange(up ? SelectionMovedUp(selected) : SelectionMovedDown(selected));
+}
+
+void PlaylistPanel::Shuffle() {
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    ShuffleRandom random(
+        ShuffleRandom::SeedFromTimeOfDay(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds));
+    playlist_.Rearrange(Shuffled(playlist_.SelectedFlags(), random));
 }
 
 void PlaylistPanel::MouseDown(const MouseEvent& event) {
@@ -27,14 +42,6 @@ void PlaylistPanel::MouseUp(const MouseEvent& event) {
     if (event.Button == MouseButton::Right) {
         popupIndex_ = listBox1_.RowAt(event.Point);
     }
-}
-
-std::vector<bool> PlaylistPanel::SelectedFlags() const {
-    std::vector<bool> selected(static_cast<std::size_t>(playlist_.Count()), false);
-    for (int row : playlist_.SelectedRows()) {
-        selected[static_cast<std::size_t>(row)] = true;
-    }
-    return selected;
 }
 
 } // namespace tundeck

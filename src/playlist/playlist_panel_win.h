@@ -17,29 +17,32 @@ public:
 
     // Takes over the playlist's list box and its up-down control.
     void Attach(HWND list, HWND upDown);
-    bool IsList(int id) const { return id == listId_; }
+    bool IsList(HWND list) const { return list == listBox1_.Handle(); }
+    bool IsUpDown(int id) const { return id == upDownId_; }
 
     Playlist& Tracks() { return playlist_; }
-    const Playlist& Tracks() const { return playlist_; }
-    myListBox& List() { return listBox1_; }
 
     // Rows of the playlist under the last press and the last right-button release; -1 for none.
     int PressedIndex() const { return pressedIndex_; }
     int PopupIndex() const { return popupIndex_; }
+
+    // Editing, each with one refill of the list.
+    void RemoveSelected();
+    // The up-down control's arrows: every run of selected rows one row up or down.
+    void MoveSelection(bool up);
+    // Random: the selected rows to the top, the others shuffled below them.
+    void Shuffle();
 
     // Mouse messages over the list; each records the point.
     void MouseDown(const MouseEvent& event);
     void MouseMove(const MouseEvent& event);
     void MouseUp(const MouseEvent& event);
 
-    // Which rows are selected, in playlist order.
-    std::vector<bool> SelectedFlags() const;
-
 private:
     myListBox listBox1_;
     Playlist playlist_;
     POINT& lastMousePoint_;
-    int listId_ = 0;
+    int upDownId_ = 0;
     int pressedIndex_ = -1;
     int popupIndex_ = -1;
 };

@@ -48,6 +48,20 @@ void StatusPanels::UpdateTimeTotals(const Playlist& playlist) {
     bar_.SetText(SelectedTimePanel, SelTimeText(totals.Selected));
 }
 
+void StatusPanels::ShowZeroTotals() {
+    bar_.SetText(TotalTimePanel, TotalTimeZeroText);
+    ShowZeroSelection();
+}
+
+void StatusPanels::ShowZeroSelection() {
+    bar_.SetText(SelectedTimePanel, SelTimeZeroText);
+}
+
+void StatusPanels::ShowNow(const std::string& text) {
+    bar_.SetText(HoverNamePanel, text);
+    UpdateWindow(bar_.Handle());
+}
+
 void StatusPanels::ClearHoverInfo() {
     bar_.SetText(HoverNamePanel, "");
     bar_.SetText(HoverTimePanel, "Time: ");

@@ -23,8 +23,13 @@ public:
     // Reads every non-stream track's header afresh and rewrites both time panels. An error
     // ends it before either panel changes.
     void UpdateTimeTotals(const Playlist& playlist);
+    // An empty playlist, or one with nothing selected, without reading any file.
+    void ShowZeroTotals();
+    void ShowZeroSelection();
     // No track under the mouse.
     void ClearHoverInfo();
+    // A text in the first panel at once, while the program is busy and paints nothing else.
+    void ShowNow(const std::string& text);
 
 private:
     StatusBar bar_;

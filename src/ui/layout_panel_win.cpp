@@ -1,5 +1,7 @@
 #include "ui/layout_panel_win.h"
 
+#include "framework/error.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -41,6 +43,9 @@ void SetClosedHeight(HWND combo, int height) {
 } // namespace
 
 HWND LayoutPanel::CreateSplitter(LayoutControl bar, HWND parent, int id, RECT bounds) {
+    if (bar != LayoutControl::Panel1 && bar != LayoutControl::Panel2) {
+        throw Error("Not a splitter bar");
+    }
     Splitter& splitter = bar == LayoutControl::Panel1 ? panel1_ : panel2_;
     splitter.Create(parent, id, bounds);
     return splitter.Handle();

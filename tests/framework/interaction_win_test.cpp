@@ -35,9 +35,9 @@ void CALLBACK TypeAnswer(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 TEST(DesktopInteraction, SavingInAnotherDirectoryKeepsTheCurrentDirectory) {
-    testing::CurrentDirectoryKeeper keeper;
     testing::TempDir current;
     testing::TempDir other;
+    testing::CurrentDirectoryKeeper keeper; // goes first, before the directories
     ASSERT_TRUE(SetCurrentDirectoryA(current.Path().string().c_str()));
     Answer typed{"Save it somewhere", other.Path().string(), "list.m3u"};
     answer = &typed;
@@ -52,7 +52,6 @@ TEST(DesktopInteraction, SavingInAnotherDirectoryKeepsTheCurrentDirectory) {
     answer = nullptr;
     EXPECT_EQ(chosen, other.File("list.m3u"));
     EXPECT_EQ(testing::CurrentDirectory(), current.Path().string());
-    SetCurrentDirectoryA(keeper.Start().c_str()); // before the temporary directories go
 }
 
 } // namespace

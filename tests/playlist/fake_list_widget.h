@@ -52,6 +52,11 @@ public:
 
     bool Selected(int row) const override { return At(row).selected; }
     void SetSelected(int row, bool selected) override { At(row).selected = selected; }
+    void SelectRange(int first, int last, bool selected) override {
+        for (int row = first; row <= last; ++row) {
+            At(row).selected = selected;
+        }
+    }
 
     int SelectedCount() const override { return static_cast<int>(SelectedRows().size()); }
 

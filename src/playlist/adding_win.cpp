@@ -1,0 +1,108 @@
+#include "playlist/adding_win.h"
+
+#include "framework/directory_search_win.h"
+#include "framework/text.h"
+#include "playlist/playlist_files_win.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace tundeck {
+
+namespace {
+
+bool IsTrack(std::string_view path) {
+    return PathExtension(path) == ".mp3";
+}
+
+bool IsAddableFile(DWORD attributes) {
+    constexpr DWORD VolumeLabel = 0x8;
+    constexpr DWORD Unwanted =
+        FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | VolumeLabel | FILE_ATTRIBUTE_DIRECTORY;
+    return (attributes & Unwanted) == 0;
+}
+
+// A directory with any other attribute (read-only, archive, hidden, ...) is passed over.
+bool IsPlainDirectory(DWORD attributes) {
+    return attributes == FILE_ATTRIBUTE_DIRECTORY;
+}
+
+// Collects the tracks of one directory tree in the order of adding.
+class TrackCollector {
+public:
+    TrackCollector(bool recurse, bool atRow, AddProgress* progress)
+        : recurse_(recurse), atRow_(atRow), progress_(progress) {}
+
+    // Added one by one at a fixed row, each later subdirectory's tree lands in front of the
+    // earlier ones; appended, they follow each other in search order.
+    void Collect(const std::string& directory) {
+        for (const FoundEntry& entry : SearchDirectory(directory + "*.mp3")) {
+            if (IsAddableFile(entry.Attributes) && IsTrack(entry.Name)) {
+                Found(directory + entry.Name);
+            }
+        }
+        if (!recurse_) {
+            return;
+        }
+        std::vector<std::string> subdirectories;
+        for (const FoundEntry& entry : SearchDirectory(directory + "*.*")) {
+            if (IsPlainDirectory(entry.Attributes)) {
+                subdirectories.push_back(directory + entry.Name + "\\");
+            }
+        }
+        if (atRow_) {
+            std::reverse(subdirectories.begin(), subdirectories.end());
+        }
+        for (const std::string& subdirectory : subdirectories) {
+            Collect(subdirectory);
+        }
+    }
+    void Found(std::string path) {
+        paths_.push_back(std::move(path));
+        if (progress_ != nullptr) {
+            progress_->TracksFound(paths_.size());
+        }
+    }
+    void InsertInto(Playlist& playlist, int position, bool select) const {
+        std::vector<std::string_view> views(paths_.begin(), paths_.end());
+        playlist.AddTracks(views, position, select);
+    }
+
+private:
+    bool recurse_;
+    bool atRow_;
+    AddProgress* progress_;
+    std::vector<std::string> paths_;
+};
+
+} // namespace
+
+void AddFileByType(Playlist& playlist, const std::string& path, int position, bool expandPlaylists,
+                   bool select) {
+    const std::string extension = PathExtension(path);
+    if (extension == ".mp3") {
+        playlist.AddTrack(path, position, select);
+    } else if (extension == ".m3u" && expandPlaylists) {
+        ReadPlaylistFile(playlist, path, position, select);
+    }
+}
+
+void AddFiles(Playlist& playlist, const std::string& directory, const std::vector<std::string>& names,
+              bool select, AddProgress* progress) {
+    TrackCollector tracks(false, false, progress);
+    for (const std::string& name : names) {
+        if (IsTrack(name)) {
+            tracks.Found(directory + name);
+        }
+    }
+    tracks.InsertInto(playlist, -1, select);
+}
+
+void AddDirectory(Playlist& playlist, const std::string& directory, bool recurse, int position,
+                  AddProgress* progress) {
+    TrackCollector tracks(recurse, position != -1, progress);
+    tracks.Collect(directory);
+    tracks.InsertInto(playlist, position, true);
+}
+
+} // namespace tundeck

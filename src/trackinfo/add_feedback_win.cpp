@@ -1,0 +1,36 @@
+#include "trackinfo/add_feedback_win.h"
+
+namespace tundeck {
+
+namespace {
+
+// Short adds show nothing; long ones repaint the count this often at most.
+constexpr ULONGLONG QuietMilliseconds = 500;
+constexpr ULONGLONG RepaintMilliseconds = 50;
+
+} // namespace
+
+AddFeedback::AddFeedback(StatusPanels& status)
+    : status_(status), previousCursor_(SetCursor(LoadCursor(nullptr, IDC_WAIT))), start_(GetTickCount64()) {}
+
+AddFeedback::~AddFeedback() {
+    if (shown_) {
+        status_.ShowNow(previousText_);
+    }
+    SetCursor(previousCursor_);
+}
+
+void AddFeedback::TracksFound(std::size_t count) {
+    const ULONGLONG now = GetTickCount64();
+    if (now - start_ < QuietMilliseconds || (shown_ && now - lastShown_ < RepaintMilliseconds)) {
+        return;
+    }
+    if (!shown_) {
+        previousText_ = status_.Text(HoverNamePanel);
+        shown_ = true;
+    }
+    lastShown_ = now;
+    status_.ShowNow("Adding tracks: " + std::to_string(count));
+}
+
+} // namespace tundeck
