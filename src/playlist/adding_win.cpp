@@ -36,17 +36,13 @@ public:
     // Added one by one at a fixed row, each later subdirectory's tree lands in front of the
     // earlier ones; appended, they follow each other in search order.
     void Collect(const std::string& directory) {
-        for (const FoundEntry& entry : SearchDirectory(directory + "*.mp3")) {
+        // With subdirectories wanted one search serves both: the tracks among all entries come
+        // in the order a search for "*.mp3" alone gives them.
+        std::vector<std::string> subdirectories;
+        for (const FoundEntry& entry : SearchDirectory(directory + (recurse_ ? "*.*" : "*.mp3"))) {
             if (IsAddableFile(entry.Attributes) && IsTrack(entry.Name)) {
                 Found(directory + entry.Name);
-            }
-        }
-        if (!recurse_) {
-            return;
-        }
-        std::vector<std::string> subdirectories;
-        for (const FoundEntry& entry : SearchDirectory(directory + "*.*")) {
-            if (IsPlainDirectory(entry.Attributes)) {
+            } else if (recurse_ && IsPlainDirectory(entry.Attributes)) {
                 subdirectories.push_back(directory + entry.Name + "\\");
             }
         }

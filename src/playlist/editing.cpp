@@ -1,5 +1,6 @@
 #include "playlist/editing.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 
@@ -23,98 +24,64 @@ void SwapRows(Arrangement& rows, std::size_t from, std::size_t to) {
     rows.Selected[from] = false;
 }
 
-// A sequence of rows in which a row can be taken out of, and put in at, any position in
-// logarithmic time: a treap ordered by position.
+// A sequence of rows in which a row can be taken out of, and put in at, any position fast:
+// blocks of a few hundred rows, so each step searches the block sizes and shifts one block.
 class RowSequence {
 public:
     explicit RowSequence(const std::vector<int>& rows) {
-        for (int row : rows) {
-            root_ = Merge(root_, NewNode(row));
+        for (std::size_t first = 0; first < rows.size(); first += BlockSize) {
+            const std::size_t last = std::min(rows.size(), first + BlockSize);
+            blocks_.emplace_back(rows.begin() + static_cast<std::ptrdiff_t>(first),
+                                 rows.begin() + static_cast<std::ptrdiff_t>(last));
+        }
+        if (blocks_.empty()) {
+            blocks_.emplace_back();
         }
     }
-    int TakeAt(int position) {
-        auto [before, rest] = Split(root_, position);
-        auto [taken, after] = Split(rest, 1);
-        root_ = Merge(before, after);
-        return nodes_[static_cast<std::size_t>(taken)].Row;
+    int TakeAt(std::size_t position) {
+        auto [block, offset] = Locate(position, false);
+        std::vector<int>& rows = blocks_[block];
+        const int row = rows[offset];
+        rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(offset));
+        if (rows.empty() && blocks_.size() > 1) {
+            blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
+        }
+        return row;
     }
-    void PutAt(int position, int row) {
-        auto [before, after] = Split(root_, position);
-        root_ = Merge(Merge(before, NewNode(row)), after);
+    void PutAt(std::size_t position, int row) {
+        auto [block, offset] = Locate(position, true);
+        std::vector<int>& rows = blocks_[block];
+        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(offset), row);
+        if (rows.size() > 2 * BlockSize) {
+            std::vector<int> second(rows.begin() + static_cast<std::ptrdiff_t>(BlockSize), rows.end());
+            rows.resize(BlockSize);
+            blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(second));
+        }
     }
     std::vector<int> Rows() const {
-        std::vector<int> rows;
-        std::vector<int> path;
-        for (int node = root_; node != None || !path.empty();) {
-            if (node != None) {
-                path.push_back(node);
-                node = At(node).Left;
-            } else {
-                node = path.back();
-                path.pop_back();
-                rows.push_back(At(node).Row);
-                node = At(node).Right;
-            }
+        std::vector<int> all;
+        for (const std::vector<int>& rows : blocks_) {
+            all.insert(all.end(), rows.begin(), rows.end());
         }
-        return rows;
+        return all;
     }
 
 private:
-    static constexpr int None = -1;
-    struct Node {
-        int Row;
-        std::uint32_t Priority;
-        int Left = None;
-        int Right = None;
-        int Size = 1;
-    };
+    static constexpr std::size_t BlockSize = 512;
 
-    Node& At(int node) { return nodes_[static_cast<std::size_t>(node)]; }
-    const Node& At(int node) const { return nodes_[static_cast<std::size_t>(node)]; }
-    int SizeOf(int node) const { return node == None ? 0 : At(node).Size; }
-    void Update(int node) { At(node).Size = 1 + SizeOf(At(node).Left) + SizeOf(At(node).Right); }
-
-    int NewNode(int row) {
-        // Priorities from a generator of their own, so the shuffle's draws stay untouched.
-        priority_ ^= priority_ << 13;
-        priority_ ^= priority_ >> 17;
-        priority_ ^= priority_ << 5;
-        nodes_.push_back({row, priority_});
-        return static_cast<int>(nodes_.size()) - 1;
-    }
-    // The first `count` rows of `node`, and the rest.
-    std::pair<int, int> Split(int node, int count) {
-        if (node == None) {
-            return {None, None};
+    // The block holding `position` and the offset in it; with `atEnd` a position just past a
+    // block's last row stays in that block.
+    std::pair<std::size_t, std::size_t> Locate(std::size_t position, bool atEnd) const {
+        std::size_t block = 0;
+        while (block + 1 < blocks_.size() &&
+               (position > blocks_[block].size() || (!atEnd && position == blocks_[block].size()))) {
+            position -= blocks_[block].size();
+            ++block;
         }
-        if (SizeOf(At(node).Left) >= count) {
-            auto [left, right] = Split(At(node).Left, count);
-            At(node).Left = right;
-            Update(node);
-            return {left, node};
-        }
-        auto [left, right] = Split(At(node).Right, count - SizeOf(At(node).Left) - 1);
-        At(node).Right = left;
-        Update(node);
-        return {node, right};
-    }
-    int Merge(int left, int right) {
-        if (left == None || right == None) {
-            return left == None ? right : left;
-        }
-        if (At(left).Priority > At(right).Priority) {
-            At(left).Right = Merge(At(left).Right, right);
-            Update(left);
-            return left;
-        }
-        At(right).Left = Merge(left, At(right).Left);
-        Update(right);
-        return right;
+        return {block, position};
     }
 
-    std::vector<Node> nodes_;
-    int root_ = None;
-    std::uint32_t priority_ = 2463534242u;
+    std::vector<std::vector<int>> blocks_;
 };
 
 } // namespace
@@ -187,7 +154,7 @@ Arrangement Shuffled(const std::vector<bool>& selected, ShuffleRandom& random) {
     const auto count = static_cast<std::uint32_t>(rest.size());
     for (std::uint32_t row = 0; row < count; ++row) {
         const std::uint32_t to = random.Draw(count);
-        shuffled.PutAt(static_cast<int>(to), shuffled.TakeAt(static_cast<int>(row)));
+        shuffled.PutAt(to, shuffled.TakeAt(row));
     }
     for (int row : shuffled.Rows()) {
         order.push_back(row);

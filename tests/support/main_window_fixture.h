@@ -30,6 +30,16 @@ protected:
     void End() { app.reset(); }
 
     Form1& Main() { return app->Main(); }
+    // Handles what is queued as the program's own message loop would, dialog keys included.
+    void RunPendingMessages() {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!app->PreTranslate(msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
+    }
     HWND Control(ControlId id) { return Main().Control(id); }
 };
 
