@@ -10,8 +10,9 @@ constexpr ULONGLONG RepaintMilliseconds = 50;
 
 } // namespace
 
-AddFeedback::AddFeedback(StatusPanels& status)
-    : status_(status), previousCursor_(SetCursor(LoadCursor(nullptr, IDC_WAIT))), start_(GetTickCount64()) {}
+AddFeedback::AddFeedback(StatusPanels& status, ULONGLONG (*clock)())
+    : status_(status), clock_(clock), previousCursor_(SetCursor(LoadCursor(nullptr, IDC_WAIT))),
+      start_(clock()) {}
 
 AddFeedback::~AddFeedback() {
     if (shown_) {
@@ -21,7 +22,7 @@ AddFeedback::~AddFeedback() {
 }
 
 void AddFeedback::TracksFound(std::size_t count) {
-    const ULONGLONG now = GetTickCount64();
+    const ULONGLONG now = clock_();
     if (now - start_ < QuietMilliseconds || (shown_ && now - lastShown_ < RepaintMilliseconds)) {
         return;
     }

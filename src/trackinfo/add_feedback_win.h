@@ -13,7 +13,8 @@ namespace tundeck {
 
 class AddFeedback final : public AddProgress {
 public:
-    explicit AddFeedback(StatusPanels& status);
+    // `clock` gives milliseconds, as GetTickCount64 does.
+    explicit AddFeedback(StatusPanels& status, ULONGLONG (*clock)() = &GetTickCount64);
     AddFeedback(const AddFeedback&) = delete;
     AddFeedback& operator=(const AddFeedback&) = delete;
     ~AddFeedback() override;
@@ -22,6 +23,7 @@ public:
 
 private:
     StatusPanels& status_;
+    ULONGLONG (*clock_)();
     HCURSOR previousCursor_;
     ULONGLONG start_;
     ULONGLONG lastShown_ = 0;

@@ -98,8 +98,14 @@ TEST_F(PlaylistPanelTest, AddDirectoryTakesVisibleTracksOfEveryPlainSubdirectory
     EXPECT_EQ(Names(), expected);
     EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
 
+    // A directory that is not there, and one whose path is too long to search, add nothing.
     AddDirectory(Tracks(), programDir.File("gone") + "\\", true, -1, nullptr);
-    EXPECT_EQ(Tracks().Count(), 7);
+    const std::string tooLong = "tree\\two\\" + std::string(250, 'x');
+    std::filesystem::create_directory(programDir.Path() / tooLong);
+    Track(tooLong + "\\z.mp3");
+    AddDirectory(Tracks(), programDir.File("tree\\two") + "\\", true, -1, nullptr);
+    EXPECT_EQ(Names().back(), "e.mp3");
+    EXPECT_EQ(Tracks().Count(), 8);
 }
 
 TEST_F(PlaylistPanelTest, GetAllGetSelectedAndTheDoubleClickAddFromTheFileList) {
