@@ -2,14 +2,20 @@
 
 namespace tundeck {
 
-Application::Application(UserInteraction& ui, std::string programDirectory)
-    : form1_(ui, std::move(programDirectory)), form2_(ui), form3_(ui), form4_(ui) {}
+Application::Application(UserInteraction& ui, std::string programDirectory,
+                         std::vector<std::string> arguments)
+    : form1_(ui, std::move(programDirectory), std::move(arguments)), form2_(ui), form3_(ui), form4_(ui) {}
 
-void Application::Start() {
+bool Application::Start() {
     form1_.Create();
+    if (form1_.StartCancelled()) {
+        return false;
+    }
     form2_.Create(form1_.Handle(), "Tundeck Setup", 440, 372);
-    form3_.Create(form1_.Handle(), "About Tundeck", 434, 302);
+    form3_.Create(form1_.Handle());
     form4_.Create(form1_.Handle(), "View/Edit ID3-Tag", 443, 411);
+    form1_.SetAboutDialog([this] { form3_.ShowAboutDialog(); });
+    return true;
 }
 
 void Application::Run() {

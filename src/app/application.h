@@ -3,6 +3,7 @@
 // end of the run, which destroys the windows last-created first.
 
 #include "app/mp3.h"
+#include "app/tundeck_about.h"
 #include "framework/dialog_window.h"
 
 #include <string>
@@ -11,11 +12,13 @@ namespace tundeck {
 
 class Application {
 public:
-    Application(UserInteraction& ui, std::string programDirectory);
+    // `arguments` are the words of the command line after the program's name.
+    Application(UserInteraction& ui, std::string programDirectory, std::vector<std::string> arguments = {});
     ~Application() { End(); }
 
-    // Creates the main window (running the start-up sequence) and the three dialogs.
-    void Start();
+    // Creates the main window (running the start-up sequence) and the three dialogs. False when
+    // the user cancelled the start: no dialog is created and the run is over.
+    bool Start();
     // Runs the event loop until the main window is closed or File > Exit.
     void Run();
     // The loop's own handling of a message before it is dispatched: the shortcuts, and Tab and
@@ -32,7 +35,7 @@ public:
 private:
     Form1 form1_;
     DialogWindow form2_;
-    DialogWindow form3_;
+    Form3 form3_;
     DialogWindow form4_;
 };
 

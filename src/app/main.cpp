@@ -1,5 +1,6 @@
 // Program entry: one process, one user-interface thread, four windows.
 #include "app/application.h"
+#include "app/command_line.h"
 #include "framework/error.h"
 #include "framework/file_io_win.h"
 
@@ -7,7 +8,7 @@
 
 #include <commctrl.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
@@ -15,8 +16,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
 
     tundeck::DesktopInteraction ui;
     try {
-        tundeck::Application application(ui, tundeck::ExecutableDirectory());
-        application.Start();
+        tundeck::Application application(
+            ui, tundeck::ExecutableDirectory(),
+            tundeck::SplitCommandLine(commandLine != nullptr ? commandLine : ""));
+        if (!application.Start()) {
+            return 0; // the player's executable was not located: the run ends at once
+        }
         ShowWindow(application.Main().Handle(), showCommand);
         application.Run();
         application.End();

@@ -59,4 +59,25 @@ HWND CreateMainControl(HWND parent, const ControlSpec& info, HFONT font) {
     return control;
 }
 
+HWND MainControlHandles::operator[](ControlId id) const {
+    const int index = id - IdLabel2;
+    return index >= 0 && index < static_cast<int>(handles_.size()) ? handles_[static_cast<std::size_t>(index)]
+                                                                   : nullptr;
+}
+
+MainControlHandles CreateMainControls(HWND parent, HFONT font, Tooltips& tooltips,
+                                      const std::function<HWND(const ControlSpec&)>& createSplitter) {
+    MainControlHandles handles;
+    tooltips.Create(parent);
+    for (const ControlSpec& info : MainControls()) {
+        HWND control =
+            info.Kind == ControlKind::Splitter ? createSplitter(info) : CreateMainControl(parent, info, font);
+        handles.Set(info.Id, control);
+        if (info.HintShown && info.Hint[0] != '\0') {
+            tooltips.Add(control, info.Hint);
+        }
+    }
+    return handles;
+}
+
 } // namespace tundeck

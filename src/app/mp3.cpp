@@ -1,11 +1,8 @@
 #include "app/mp3.h"
 
 #include "app/commands.h"
-#include "app/main_controls_win.h"
+#include "app/main_menus.h"
 #include "app/window_geometry_win.h"
-#include "framework/file_io_win.h"
-#include "player/player_window.h"
-#include "playlist/playlist_files_win.h"
 
 namespace tundeck {
 
@@ -14,17 +11,6 @@ namespace {
 constexpr const char* MainClassName = "TundeckMain";
 constexpr const char* BrowserFilter = "Mp3-files (*.mp3;*.m3u)|*.mp3;*.m3u|All files (*.*)|*.*";
 constexpr DWORD MainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-
-constexpr MenuItemSpec MainMenu[] = {
-    {"File", 0},
-    {"Options...", CmdOptions},
-    {"Save Playlist As...\tCtrl+S", CmdSavePlaylist},
-    {"Exit", CmdExit},
-    {nullptr, 0},
-    {"Help", 0},
-    {"About", CmdAbout},
-    {nullptr, 0},
-};
 
 constexpr ACCEL Shortcuts[] = {
     {FCONTROL | FVIRTKEY, 'S', CmdSavePlaylist},
@@ -55,39 +41,6 @@ Form1::~Form1() {
     }
 }
 
-HWND Form1::Control(ControlId id) const {
-    const int index = id - IdLabel2;
-    return index >= 0 && index < static_cast<int>(controls_.size())
-               ? controls_[static_cast<std::size_t>(index)]
-               : nullptr;
-}
-
-void Form1::OnCreate() {
-    font_ = CreateMainFont();
-    CreateMenuAndShortcuts();
-    CreateControls();
-    AttachPanels();
-    focused_ = Control(IdButton4);
-    SetFocus(focused_);
-    if (FileExists(SettingsPath(programDirectory_))) {
-        ReadSettingsFile();
-    }
-    AdoptPlayerWindow(player_.Control());
-    OnResize();
-    if (arguments_.empty() && settings_.RememberPlaylist) {
-        ReadPlaylistFile(Tracks(), TempPlaylistPath(programDirectory_), -1, false);
-    }
-    UpdateTimeTotals();
-}
-
-void Form1::OnDestroy() {
-    // The whole playlist is remembered whatever the option says; the option decides whether
-    // the next run reads it back.
-    WritePlaylistFile(TempPlaylistPath(programDirectory_), Tracks().Paths());
-    WriteSettingsFile();
-    ReleasePlayerWindow(player_.Control());
-}
-
 bool Form1::OnClose() {
     // The application destroys its windows in order once the event loop has ended.
     PostQuitMessage(0);
@@ -95,30 +48,17 @@ bool Form1::OnClose() {
 }
 
 void Form1::CreateMenuAndShortcuts() {
-    SetMenu(Handle(), BuildMenuBar(MainMenu));
+    SetMenu(Handle(), BuildMenuBar(MainMenuItems()));
     accelerators_ =
         CreateAcceleratorTableA(const_cast<ACCEL*>(Shortcuts), static_cast<int>(std::size(Shortcuts)));
-}
-
-void Form1::CreateControls() {
-    tooltips_.Create(Handle());
-    for (const ControlSpec& info : MainControls()) {
-        CreateControl(info);
-    }
-    tooltips_.Add(Control(IdButton7), RandomButtonHint);
-}
-
-void Form1::CreateControl(const ControlSpec& info) {
-    HWND control = info.Kind == ControlKind::Splitter
-                       ? layout_.CreateSplitter(*PlacementOf(info.Id), Handle(), info.Id, DesignRectOf(info))
-                       : CreateMainControl(Handle(), info, font_.Get());
-    controls_[static_cast<std::size_t>(info.Id - IdLabel2)] = control;
-    if (info.HintShown && info.Hint[0] != '\0') {
-        tooltips_.Add(control, info.Hint);
-    }
+    popupMenu1_ = std::make_unique<PopupMenu>(PlaylistPopupItems());
 }
 
 void Form1::AttachPanels() {
+    font_ = CreateMainFont();
+    controls_ = CreateMainControls(Handle(), font_.Get(), tooltips_, [this](const ControlSpec& info) {
+        return layout_.CreateSplitter(*PlacementOf(info.Id), Handle(), info.Id, DesignRectOf(info));
+    });
     status_.Attach(Control(IdStatusBar1));
     playlist_.Attach(Control(IdListBox1), Control(IdUpDown1));
     browser_.Attach(Control(IdDriveComboBox1), Control(IdDirectoryListBox1), Control(IdFileListBox1),
@@ -132,9 +72,22 @@ void Form1::AttachPanels() {
     layout_.Attach(Handle(), placed);
 }
 
+void Form1::UpdatePopupDefaults() {
+    popupMenu1_->SetDefaultCommand(
+        DefaultPlaylistCommand(settings_.NumberAfterPlaylist, settings_.DoubleClickAction));
+}
+
 void Form1::OnSize(int /*width*/, int /*height*/) {
     if (!IsIconic(Handle())) {
         OnResize();
+    }
+}
+
+void Form1::OnPaint() {
+    Window::OnPaint();
+    if (showAboutOnFirstPaint_) {
+        showAboutOnFirstPaint_ = false;
+        Exit2Click();
     }
 }
 
@@ -169,19 +122,6 @@ bool Form1::OnMeasureItem(int /*id*/, MEASUREITEMSTRUCT& item) {
 void Form1::RemoveTrack(int index) {
     Tracks().RemoveTrack(index);
     UpdateTimeTotals();
-}
-
-void Form1::ReadSettingsFile() {
-    const std::string text = ReadFileBytes(SettingsPath(programDirectory_));
-    WindowSettingsTarget target(Handle(), Browser());
-    for (std::string_view line : SplitSettingsLines(text)) {
-        ApplySettingsLine(line, settings_, target);
-    }
-}
-
-void Form1::WriteSettingsFile() {
-    ReplaceFileBytes(SettingsPath(programDirectory_),
-                     FormatSettingsFile(settings_, browser_.Browser().Directory(), GeometryOf(Handle())));
 }
 
 } // namespace tundeck

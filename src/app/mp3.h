@@ -2,7 +2,7 @@
 // The main window: a switchboard that creates the controls, runs the start-up and shut-down
 // sequences and hands each event to the panel that owns its control.
 
-#include "app/main_controls.h"
+#include "app/main_controls_win.h"
 #include "app/settings.h"
 #include "framework/controls_win.h"
 #include "framework/window.h"
@@ -12,7 +12,8 @@
 #include "trackinfo/status_panels_win.h"
 #include "ui/layout_panel_win.h"
 
-#include <array>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,12 +28,16 @@ public:
 
     // Creates the window; the start-up sequence runs inside.
     void Create();
+    // The user cancelled the search for the player's executable: the run ends at once.
+    bool StartCancelled() const { return startCancelled_; }
+    // How Help > About and the first paint of a first run show the About dialog.
+    void SetAboutDialog(std::function<void()> show) { showAboutDialog_ = std::move(show); }
 
     Settings& Options() { return settings_; }
     Playlist& Tracks() { return playlist_.Tracks(); }
     FileBrowser& Browser() { return browser_.Browser(); }
     StatusPanels& Status() { return status_; }
-    HWND Control(ControlId id) const;
+    HWND Control(ControlId id) const { return controls_[id]; }
     HACCEL Accelerators() const { return accelerators_; }
     int PressedIndex() const { return playlist_.PressedIndex(); }
     int PopupIndex() const { return playlist_.PopupIndex(); }
@@ -64,6 +69,7 @@ public:
     void Playsingle1Click();
     void SavePlaylist1Click();
     void Exit4Click() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+    void Exit2Click();
     // Keys on the playlist: Ctrl+A selects every row, Enter acts on the focused row as a
     // double-click on it would (Del is Remove Sel.).
     void ListBoxSelectAll();
@@ -78,6 +84,8 @@ public:
     void OnResize() { layout_.OnResize(); }
 
     void UpdateTimeTotals() { status_.UpdateTimeTotals(Tracks()); }
+    // Marks the playlist popup's default command by the double-click action.
+    void UpdatePopupDefaults();
     // Deletes one playlist row (none when out of range) and recomputes the totals.
     void RemoveTrack(int index);
 
@@ -87,6 +95,8 @@ protected:
     bool OnClose() override;
     void OnCommand(int id, int code, HWND control) override;
     void OnSize(int width, int height) override;
+    void OnPaint() override;
+    void OnEndSession(bool ending) override;
     bool OnActivate(bool active) override;
     bool OnSetFocus() override;
     void OnChildMouse(int id, const MouseEvent& event) override;
@@ -97,11 +107,10 @@ protected:
 
 private:
     void CreateMenuAndShortcuts();
-    void CreateControls();
-    void CreateControl(const ControlSpec& info);
     void AttachPanels();
-    void ReadSettingsFile();
-    void WriteSettingsFile();
+    bool LocatePlayer();
+    void FillPlaylist();
+    void ShutDown();
 
     std::string programDirectory_;
     std::vector<std::string> arguments_;
@@ -115,8 +124,14 @@ private:
     Tooltips tooltips_;
     Font font_;
     HACCEL accelerators_ = nullptr;
-    std::array<HWND, IdLastControl - IdLabel2 + 1> controls_{};
+    std::unique_ptr<PopupMenu> popupMenu1_;
+    MainControlHandles controls_;
     HWND focused_ = nullptr; // the control that gets the focus back when the window is activated
+    std::function<void()> showAboutDialog_;
+    bool showAboutOnFirstPaint_ = false;
+    bool startCancelled_ = false;
+    bool playlistKnown_ = false; // start-up got as far as filling the playlist
+    bool shutDown_ = false;
 };
 
 } // namespace tundeck

@@ -39,6 +39,7 @@ constexpr CommandRoute<Form1> Commands[] = {
     {CmdPlaySingle, AnyCode, &Form1::Play1Click},
     {CmdPlayFileSingle, AnyCode, &Form1::Playsingle1Click},
     {CmdRemove, AnyCode, &Form1::Remove1Click},
+    {CmdAbout, AnyCode, &Form1::Exit2Click},
 };
 
 constexpr MouseRoute<Form1> MouseRoutes[] = {
@@ -161,6 +162,12 @@ void Form1::ListBoxSelectAll() {
 
 void Form1::ListBoxEnter() {
     player_.DoubleClick(Tracks(), Tracks().FocusedRow(), [this] { RemoveTrack(Tracks().FocusedRow()); });
+}
+
+void Form1::Exit2Click() {
+    if (showAboutDialog_) {
+        showAboutDialog_();
+    }
 }
 
 void Form1::Playsingle1Click() {

@@ -158,4 +158,17 @@ HMENU BuildMenuBar(std::span<const MenuItemSpec> items) {
     return bar;
 }
 
+PopupMenu::PopupMenu(std::span<const MenuItemSpec> items) : menu_(CreatePopupMenu()) {
+    if (menu_ == nullptr) {
+        throw Error("Cannot create a popup menu");
+    }
+    for (const MenuItemSpec& item : items) {
+        AppendMenuA(menu_, MF_STRING, static_cast<UINT_PTR>(item.Id), item.Caption);
+    }
+}
+
+void PopupMenu::SetDefaultCommand(int id) {
+    SetMenuDefaultItem(menu_, id == 0 ? static_cast<UINT>(-1) : static_cast<UINT>(id), FALSE);
+}
+
 } // namespace tundeck

@@ -1,6 +1,8 @@
 #pragma once
 // Thin helpers over the standard and common controls.
 
+#include "framework/menu_items.h"
+
 #include <windows.h>
 
 #include <span>
@@ -86,12 +88,23 @@ private:
     std::vector<int> widths_;
 };
 
-struct MenuItemSpec {
-    const char* Caption; // nullptr ends a popup
-    int Id;              // 0 opens a popup with this caption
-};
-
 // A menu bar from a flat table: popups open with Id 0 and close with a nullptr caption.
 HMENU BuildMenuBar(std::span<const MenuItemSpec> items);
+
+// A popup menu of our own, built from a table of items (each a string with its command).
+class PopupMenu {
+public:
+    explicit PopupMenu(std::span<const MenuItemSpec> items);
+    PopupMenu(const PopupMenu&) = delete;
+    PopupMenu& operator=(const PopupMenu&) = delete;
+    ~PopupMenu() { DestroyMenu(menu_); }
+
+    HMENU Handle() const { return menu_; }
+    // The one item drawn in bold, by command; 0 for none.
+    void SetDefaultCommand(int id);
+
+private:
+    HMENU menu_;
+};
 
 } // namespace tundeck

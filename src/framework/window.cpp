@@ -203,6 +203,9 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         OnPaint();
         return 0;
+    case WM_ENDSESSION:
+        OnEndSession(wParam != FALSE);
+        return 0;
     case WM_ACTIVATE:
         return OnActivate(LOWORD(wParam) != WA_INACTIVE) ? 0
                                                          : DefWindowProcA(handle_, message, wParam, lParam);

@@ -64,6 +64,8 @@ protected:
     virtual void OnCommand(int /*id*/, int /*code*/, HWND /*control*/) {}
     virtual void OnSize(int /*width*/, int /*height*/) {}
     virtual void OnPaint();
+    // The session ends (log-off, shutdown) when `ending`: the process may be ended any time after.
+    virtual void OnEndSession(bool /*ending*/) {}
     // Activation and focus; false leaves them to the default handling.
     virtual bool OnActivate(bool /*active*/) { return false; }
     virtual bool OnSetFocus() { return false; }

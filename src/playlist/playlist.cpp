@@ -30,6 +30,7 @@ void Playlist::AddTrack(std::string_view path, int position, bool select) {
     PlaylistEntry entry{std::string(path), MakeDisplayText(path, showFullPath_)};
     widget_.InsertRow(position == -1 ? -1 : row, entry.DisplayText);
     entries_.insert(entries_.begin() + row, std::move(entry));
+    ++revision_;
     if (select) {
         widget_.SetSelected(row, true);
     }
@@ -52,6 +53,7 @@ void Playlist::AddTracks(const std::vector<std::string_view>& paths, int positio
     // One shift of the later entries instead of one per path.
     entries_.insert(entries_.begin() + first, std::make_move_iterator(added.begin()),
                     std::make_move_iterator(added.end()));
+    ++revision_;
 }
 
 bool Playlist::RemoveTrack(int index) {
@@ -60,6 +62,7 @@ bool Playlist::RemoveTrack(int index) {
     }
     entries_.erase(entries_.begin() + index);
     widget_.DeleteRow(index);
+    ++revision_;
     return true;
 }
 
@@ -77,12 +80,14 @@ void Playlist::MoveTrack(int from, int to) {
     }
     widget_.DeleteRow(from);
     widget_.InsertRow(to, entries_[static_cast<std::size_t>(to)].DisplayText);
+    ++revision_;
 }
 
 void Playlist::Clear() {
     RedrawSuspended quiet(widget_);
     entries_.clear();
     widget_.ReplaceAll({}, {});
+    ++revision_;
 }
 
 void Playlist::SetDisplayMode(bool fullPath) {
@@ -115,6 +120,7 @@ void Playlist::Rearrange(const Arrangement& arrangement) {
         }
     }
     entries_ = std::move(arranged);
+    ++revision_;
     RedrawSuspended quiet(widget_);
     widget_.ReplaceAll(texts, selected);
 }

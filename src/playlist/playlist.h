@@ -41,6 +41,8 @@ public:
     void Rearrange(const Arrangement& arrangement);
 
     int Count() const { return static_cast<int>(entries_.size()); }
+    // Goes up with every change of the entries (not of the selection); 0 for a playlist never changed.
+    unsigned Revision() const { return revision_; }
     const std::vector<PlaylistEntry>& Entries() const { return entries_; }
     const std::string& Path(int row) const;
     const std::string& DisplayText(int row) const;
@@ -62,6 +64,7 @@ private:
     ListWidget& widget_;
     const bool& showFullPath_;
     std::vector<PlaylistEntry> entries_;
+    unsigned revision_ = 0;
 };
 
 } // namespace tundeck

@@ -61,8 +61,8 @@ TEST_F(ApplicationRun, CreatesFourWindowsAndWritesTheSettingsAtTheEnd) {
         End();
     }
     const std::string expected =
-        "LastDir=" + CurrentDirectory() +
-        "\r\nMelvDir=\r\nFulPath=0\r\nAutoRnd=1\r\nAutoM3u=1\r\nRemembr=1\r\n"
+        "LastDir=" + CurrentDirectory() + "\r\nMelvDir=" + StandInPlayer() +
+        "\r\nFulPath=0\r\nAutoRnd=1\r\nAutoM3u=1\r\nRemembr=1\r\n"
         "DragMov=0\r\nFileDrg=1\r\nTrueOrd=1\r\nShutWin=0\r\nRestWin=0\r\nGetRecu=1\r\n"
         "WinShow=0\r\nDblMode=1\r\nWinLook=0\r\nWinPosX=10\r\nWinPosY=10\r\n"
         "WinSizX=575\r\nWinSizY=452\r\nMelvn3X=100\r\nMelvn3Y=100\r\n"
@@ -74,16 +74,20 @@ TEST_F(ApplicationRun, CreatesFourWindowsAndWritesTheSettingsAtTheEnd) {
 
 TEST_F(ApplicationRun, AppliesTheSettingsFileAtOnceAndWritesItBack) {
     std::filesystem::create_directory(programDir.Path() / "music");
+    std::filesystem::create_directory(programDir.Path() / "Program Files");
     const std::string music = programDir.File("music");
-    programDir.Write("tundeck.ini",
-                     "Junk line\r\nLastDir=" + music +
-                         "\r\nWinPosX=-20\r\nWinPosY=30\rWinSizX=600\r\nWinSizY=400\r\n"
-                         "MelvDir=C:\\Program Files\\p.exe\r\nDblMode=258\r\nHFactor=0.123456\r\n"
-                         "winshow=3\r\nLastDir=C:\\no such directory\r\n");
+    const std::string player = programDir.File("Program Files\\p.exe");
+    programDir.Write("Program Files\\p.exe", "MZ");
+    programDir.Write("tundeck.ini", "Junk line\r\nLastDir=" + music +
+                                        "\r\nWinPosX=-20\r\nWinPosY=30\rWinSizX=600\r\nWinSizY=400\r\n"
+                                        "MelvDir=" +
+                                        player +
+                                        "\r\nDblMode=258\r\nHFactor=0.123456\r\n"
+                                        "winshow=3\r\nLastDir=C:\\no such directory\r\n");
     Start();
     EXPECT_TRUE(ui.Messages.empty());
     EXPECT_EQ(app->Main().Browser().Directory(), music);
-    EXPECT_EQ(app->Main().Options().PlayerExecutable, "C:\\Program Files\\p.exe");
+    EXPECT_EQ(app->Main().Options().PlayerExecutable, player);
     EXPECT_EQ(app->Main().Options().DoubleClickAction, 2);
     RECT outer{};
     RECT client{};
@@ -95,8 +99,7 @@ TEST_F(ApplicationRun, AppliesTheSettingsFileAtOnceAndWritesItBack) {
     EXPECT_EQ(client.bottom, 400);
     app->End();
     const std::string written = WrittenSettings();
-    EXPECT_NE(written.find("LastDir=" + music + "\r\nMelvDir=C:\\Program Files\\p.exe\r\n"),
-              std::string::npos);
+    EXPECT_NE(written.find("LastDir=" + music + "\r\nMelvDir=" + player + "\r\n"), std::string::npos);
     EXPECT_NE(written.find("DblMode=2\r\n"), std::string::npos);
     EXPECT_NE(written.find("WinShow=0\r\n"), std::string::npos);
     EXPECT_NE(written.find("WinPosX=-20\r\nWinPosY=30\r\nWinSizX=600\r\nWinSizY=400\r\n"), std::string::npos);
@@ -104,8 +107,9 @@ TEST_F(ApplicationRun, AppliesTheSettingsFileAtOnceAndWritesItBack) {
     EXPECT_EQ(written.find("Junk"), std::string::npos);
 }
 
-TEST_F(ApplicationRun, MalformedIntegerShowsTheErrorBoxAndStopsReading) {
+TEST_F(ApplicationRun, MalformedIntegerShowsTheErrorBoxAndStopsReadingButKeepsThePlaylist) {
     programDir.Write("tundeck.ini", "FulPath=1\r\nWinPosX=-20\r\nWinShow=3x\r\nAutoRnd=0\r\n");
+    programDir.Write("tmplist.m3u", "C:\\a.mp3\r\n");
     Start();
     ASSERT_EQ(ui.Messages.size(), 1u);
     EXPECT_EQ(ui.Messages[0].Text, "'3x' is not a valid integer value.");
@@ -117,6 +121,9 @@ TEST_F(ApplicationRun, MalformedIntegerShowsTheErrorBoxAndStopsReading) {
     GetWindowRect(app->Main().Handle(), &outer);
     EXPECT_EQ(outer.left, -20);
     EXPECT_NE(app->Setup().Handle(), nullptr); // the program goes on
+    End();
+    // Start-up never read the remembered playlist, so the end of the run leaves it alone.
+    EXPECT_EQ(programDir.Read("tmplist.m3u"), "C:\\a.mp3\r\n");
 }
 
 TEST_F(ApplicationRun, AnyBytesInTheSettingsFileAreReadWithoutHarm) {
@@ -127,7 +134,9 @@ TEST_F(ApplicationRun, AnyBytesInTheSettingsFileAreReadWithoutHarm) {
     Start();
     EXPECT_TRUE(ui.Messages.empty());
     EXPECT_FALSE(app->Main().Options().ShowFullPath);
-    EXPECT_EQ(app->Main().Options().PlayerExecutable, std::string("a\0b", 3));
+    EXPECT_EQ(ui.Dialogs.size(), 0u);
+    // A name with a NUL in it names no file: the player was asked for again.
+    EXPECT_EQ(app->Main().Options().PlayerExecutable, StandInPlayer());
 }
 
 TEST_F(ApplicationRun, FileExitEndsTheEventLoop) {
@@ -140,6 +149,7 @@ TEST_F(ApplicationRun, FileExitEndsTheEventLoop) {
 
 TEST_F(ApplicationRun, FailedSettingsWriteKeepsTheOldFileAndSaysSo) {
     // A directory where the settings file should be: it cannot be replaced.
+    std::filesystem::remove(programDir.Path() / "tundeck.ini");
     std::filesystem::create_directory(programDir.Path() / "tundeck.ini");
     Start();
     End();

@@ -36,11 +36,6 @@ protected:
         SetEnvironmentVariableA("TUNDECK_STANDIN_LOG", nullptr);
     }
 
-    void WriteSettings(const std::string& extraLines) {
-        programDir.Write("tundeck.ini",
-                         "MelvDir=" + TestTool("standin_player/standin_player.exe") + "\r\n" + extraLines);
-    }
-
     bool LogHas(const std::string& line) {
         return WaitUntil(
             [&] { return testing::ReadWholeFile(log).find(line + "\r\n") != std::string::npos; });
@@ -112,8 +107,8 @@ TEST_F(PlayCommands, ClosingTheProgramClosesThePlayerWhenAsked) {
 }
 
 TEST_F(PlayCommands, AMissingPlayerIsReportedAndNothingIsPressed) {
-    programDir.Write("tundeck.ini", "MelvDir=" + programDir.File("no such player.exe") + "\r\n");
     Start();
+    Main().Options().PlayerExecutable = programDir.File("no such player.exe");
     Click(Control(IdButton4));
     ASSERT_EQ(ui.Messages.size(), 1u);
     EXPECT_NE(ui.Messages[0].Text.find(programDir.File("no such player.exe")), std::string::npos);

@@ -161,7 +161,7 @@ TEST_F(PlaylistFiles, SaveAsNewNameWritesEveryPathAndShowsTheFile) {
     EXPECT_TRUE(ui.Messages.empty());
     const std::vector<std::string> shown = Main().Browser().FileNames();
     EXPECT_NE(std::find(shown.begin(), shown.end(), "mine.m3u"), shown.end());
-    EXPECT_EQ(FileNamesIn(programDir), (std::set<std::string>{"empty.m3u", "mine.m3u"}));
+    EXPECT_EQ(FileNamesIn(programDir), (std::set<std::string>{"empty.m3u", "mine.m3u", "tundeck.ini"}));
 }
 
 TEST_F(PlaylistFiles, SaveAsOntoAnExistingFileAsksFirst) {
@@ -184,7 +184,7 @@ TEST_F(PlaylistFiles, SaveAsOntoAnExistingFileAsksFirst) {
     SavePlaylistAs();
     EXPECT_EQ(ui.Messages.size(), 2u);
     EXPECT_EQ(programDir.Read("list.m3u"), "C:\\new.mp3\r\n");
-    EXPECT_EQ(FileNamesIn(programDir), std::set<std::string>{"list.m3u"});
+    EXPECT_EQ(FileNamesIn(programDir), (std::set<std::string>{"list.m3u", "tundeck.ini"}));
 }
 
 TEST_F(PlaylistFiles, FailedSaveKeepsTheOldPlaylist) {
@@ -203,7 +203,7 @@ TEST_F(PlaylistFiles, FailedSaveKeepsTheOldPlaylist) {
     EXPECT_EQ(ui.Messages[1].Caption, "Tundeck");
     EXPECT_EQ(ui.Messages[1].Flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
     EXPECT_EQ(programDir.Read("list.m3u"), old);
-    EXPECT_EQ(FileNamesIn(programDir), std::set<std::string>{"list.m3u"});
+    EXPECT_EQ(FileNamesIn(programDir), (std::set<std::string>{"list.m3u", "tundeck.ini"}));
 }
 
 // MPEG-2 Layer III at 8 kbit/s: 1,000 bytes a second.
@@ -234,7 +234,7 @@ TEST_F(RememberedPlaylist, TheEndOfARunWritesItAndTheNextRunReadsItBack) {
 }
 
 TEST_F(RememberedPlaylist, WithoutRememberTheRunStartsEmptyButStillWritesIt) {
-    programDir.Write("tundeck.ini", "Remembr=0\r\n");
+    WriteSettings("Remembr=0\r\n");
     programDir.Write("tmplist.m3u", WriteTrack(programDir, "a.mp3", 59) + "\r\n");
     Start();
     EXPECT_EQ(Main().Tracks().Count(), 0);

@@ -13,6 +13,9 @@
 
 namespace tundeck::testing {
 
+// The program directory holds a settings file that names the stand-in player, as after a first
+// run; a test that writes its own settings without a player has the locate dialog answered with
+// the stand-in, unless it scripts that dialog itself (`answerLocate` false).
 class MainWindowTest : public ::testing::Test {
 protected:
     TempDir programDir;
@@ -20,10 +23,26 @@ protected:
     ScriptedInteraction ui;
     std::unique_ptr<Application> app;
 
+    MainWindowTest() { WriteSettings(""); }
+
+    static std::string StandInPlayer() { return TestTool("standin_player/standin_player.exe"); }
+    void WriteSettings(const std::string& lines) {
+        programDir.Write("tundeck.ini", "MelvDir=" + StandInPlayer() + "\r\n" + lines);
+    }
+
     // Creates the windows; the start-up sequence reads what the test put in programDir.
-    Form1& Start() {
-        app = std::make_unique<Application>(ui, programDir.Directory());
+    Form1& Start(const std::vector<std::string>& arguments = {}, bool answerLocate = true) {
+        if (answerLocate) {
+            ui.FileAnswers.push_front(StandInPlayer());
+        }
+        const std::size_t dialogs = ui.Dialogs.size();
+        app = std::make_unique<Application>(ui, programDir.Directory(), arguments);
         app->Start();
+        if (answerLocate && ui.Dialogs.size() == dialogs) {
+            ui.FileAnswers.pop_front(); // not asked
+        } else if (answerLocate) {
+            ui.Dialogs.erase(ui.Dialogs.begin() + static_cast<std::ptrdiff_t>(dialogs));
+        }
         return app->Main();
     }
     // Ends the run: the windows are destroyed, the shut-down sequence writes its files.

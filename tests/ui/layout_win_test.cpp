@@ -224,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LayoutWindow, StartsWithTheSizeAndFactorsOfTheSettingsFile) {
     // The size lines come before the factors, as the program writes them: the window is resized
     // with the old factors first, so only a layout after reading shows the new ones.
-    programDir.Write("tundeck.ini", "WinSizX=700\r\nWinSizY=500\r\nHFactor=0.25\r\nVFactor=0.6\r\n");
+    WriteSettings("WinSizX=700\r\nWinSizY=500\r\nHFactor=0.25\r\nVFactor=0.6\r\n");
     Start();
     EXPECT_TRUE(ui.Messages.empty());
     EXPECT_EQ(Rect(ListBox1), (LayoutRect{174, 16, 497, 377}));
@@ -237,7 +237,7 @@ TEST_F(LayoutWindow, StartsWithTheSizeAndFactorsOfTheSettingsFile) {
 TEST_F(LayoutWindow, NegativeSizesFromTheSettingsFileShowEmpty) {
     // Factors outside 0..1 are applied as read: the playlist and the directory list come out
     // with negative sizes.
-    programDir.Write("tundeck.ini", "HFactor=1.5\r\nVFactor=-0.25\r\n");
+    WriteSettings("HFactor=1.5\r\nVFactor=-0.25\r\n");
     Start();
     EXPECT_EQ(Rect(ListBox1), (LayoutRect{819, 16, 0, 329}));
     EXPECT_EQ(Rect(BitBtn3), (LayoutRect{713, 350, 0, 21}));

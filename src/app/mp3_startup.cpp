@@ -1,0 +1,104 @@
+// The main window's start-up and shut-down sequences.
+#include "app/mp3.h"
+
+#include "app/command_line.h"
+#include "app/player_locator_win.h"
+#include "app/settings_file_win.h"
+#include "app/window_geometry_win.h"
+#include "framework/file_io_win.h"
+#include "player/player_window.h"
+#include "playlist/playlist_files_win.h"
+
+#include <shellapi.h>
+
+namespace tundeck {
+
+namespace {
+
+std::string CurrentDirectory() {
+    char buffer[MAX_PATH * 4] = {};
+    const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
+    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
+} // namespace
+
+void Form1::OnCreate() {
+    CreateMenuAndShortcuts();
+    AttachPanels();
+    Browser().ChangeDirectory("c:\\");
+    tooltips_.Add(Control(IdButton7), RandomButtonHint);
+    focused_ = Control(IdButton4);
+    SetFocus(focused_);
+    DragAcceptFiles(Control(IdListBox1), TRUE);
+    if (FileExists(SettingsPath(programDirectory_))) {
+        WindowSettingsTarget target(Handle(), Browser());
+        ReadSettingsFile(SettingsPath(programDirectory_), settings_, target);
+    }
+    UpdatePopupDefaults();
+    AdoptPlayerWindow(player_.Control());
+    OnResize();
+    if (!LocatePlayer()) {
+        startCancelled_ = true;
+        return;
+    }
+    FillPlaylist();
+    UpdateTimeTotals();
+}
+
+bool Form1::LocatePlayer() {
+    const std::string remembered = CurrentDirectory();
+    showAboutOnFirstPaint_ = settings_.PlayerExecutable.empty();
+    const bool located = tundeck::LocatePlayer(Ui(), Owner(), settings_.PlayerExecutable);
+    SetCurrentDirectoryA(remembered.c_str());
+    return located;
+}
+
+void Form1::FillPlaylist() {
+    playlistKnown_ = true;
+    if (arguments_.empty()) {
+        if (settings_.RememberPlaylist) {
+            ReadPlaylistFile(Tracks(), TempPlaylistPath(programDirectory_), -1, false);
+        }
+        return;
+    }
+    const CommandLinePlan plan = PlanCommandLine(arguments_, settings_.AutoPlayArguments,
+                                                 [](const std::string& path) { return FileExists(path); });
+    for (const CommandLineFile& file : plan.Files) {
+        if (file.IsPlaylistFile) {
+            ReadPlaylistFile(Tracks(), file.Path, -1, false);
+        } else {
+            Tracks().AddTrack(file.Path, -1, false);
+        }
+    }
+    if (plan.Play) {
+        Button4Click();
+    }
+}
+
+void Form1::OnDestroy() {
+    if (!startCancelled_ && !shutDown_) {
+        ShutDown();
+    }
+}
+
+void Form1::OnEndSession(bool ending) {
+    if (ending && !startCancelled_ && !shutDown_) {
+        ShutDown();
+    }
+}
+
+void Form1::ShutDown() {
+    shutDown_ = true; // a failed step ends the sequence for good
+    // The whole playlist is remembered whatever the option says; the option decides whether the
+    // next run reads it back. A start-up cut short before it read the remembered playlist
+    // leaves the file as it was, unless the playlist has been changed since.
+    if (playlistKnown_ || Tracks().Revision() != 0) {
+        WritePlaylistFile(TempPlaylistPath(programDirectory_), Tracks().Paths());
+    }
+    WriteSettingsFile(SettingsPath(programDirectory_), settings_, Browser().Directory(),
+                      GeometryOf(Handle()));
+    ReleasePlayerWindow(player_.Control());
+}
+
+} // namespace tundeck

@@ -1,0 +1,14 @@
+#pragma once
+// Finding the player's executable: the file-open dialog until an existing file is chosen.
+
+#include "framework/interaction.h"
+
+#include <string>
+
+namespace tundeck {
+
+// While no file exists at `executable`, asks for it (a typed name of a missing file asks
+// again). False when the user cancels; `executable` then holds the last choice.
+bool LocatePlayer(UserInteraction& ui, WindowHandle owner, std::string& executable);
+
+} // namespace tundeck
