@@ -47,7 +47,14 @@ WindowGeometry GeometryOf(HWND window) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(window, &placement);
-    const RECT normal = placement.rcNormalPosition;
+    // The normal place is in workspace coordinates, which leave out a taskbar at the top or left;
+    // the settings file holds screen coordinates.
+    RECT normal = placement.rcNormalPosition;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromRect(&normal, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+        OffsetRect(&normal, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+    }
     const RECT frame = OuterRect(StyleOf(window) & ~(WS_MINIMIZE | WS_MAXIMIZE), 0, 0, 0, 0);
     return {normal.left, normal.top, (normal.right - normal.left) - frame.right,
             (normal.bottom - normal.top) - frame.bottom};
