@@ -39,6 +39,41 @@ build_windows() {
     fi
 }
 
+DEMO_DIR="$BUILD_ROOT/demo"
+
+# The Wine name of a file under the build tree (Wine shows the Unix root as drive Z).
+wine_path() {
+    printf 'Z:%s' "${1//\//\\}"
+}
+
+# A program directory to try Tundeck in: the program, the stand-in player under the player's
+# name, settings that name it, and a few generated tracks of different kinds in a playlist. The
+# settings and the playlist are made once, so what a user changes stays.
+prepare_demo() {
+    mkdir -p "$DEMO_DIR/music"
+    cp "$BUILD_ROOT/mingw/tundeck.exe" "$DEMO_DIR/tundeck.exe"
+    cp "$BUILD_ROOT/mingw/tests/standin_player/standin_player.exe" "$DEMO_DIR/Melvane3.exe"
+    # name, four header bytes (version, layer, bitrate, sample frequency) and the size in bytes
+    local tracks=(
+        "01 Overture.mp3:\xFF\xFB\x90\x64:3360000"
+        "02 Second Movement.mp3:\xFF\xFD\xA4\x00:2160000"
+        "03 Interlude.mp3:\xFF\xF3\x80\x00:720000"
+        "04 Finale.mp3:\xFF\xE3\x40\x00:380000"
+    )
+    local track name header size list=""
+    for track in "${tracks[@]}"; do
+        IFS=: read -r name header size <<<"$track"
+        if [ ! -f "$DEMO_DIR/music/$name" ]; then
+            { printf '%b' "$header"; head -c "$((size - 4))" /dev/zero; } >"$DEMO_DIR/music/$name"
+        fi
+        list+="$(wine_path "$DEMO_DIR/music/$name")"$'\r\n'
+    done
+    [ -f "$DEMO_DIR/tmplist.m3u" ] || printf '%s' "$list" >"$DEMO_DIR/tmplist.m3u"
+    [ -f "$DEMO_DIR/tundeck.ini" ] ||
+        printf 'LastDir=%s\r\nMelvDir=%s\r\n' "$(wine_path "$DEMO_DIR/music")" \
+            "$(wine_path "$DEMO_DIR/Melvane3.exe")" >"$DEMO_DIR/tundeck.ini"
+}
+
 # Starts an X server of our own on a free display and exports DISPLAY; fails, saying so, when
 # the server does not come up within ten seconds.
 start_xvfb() {
