@@ -2,6 +2,7 @@
 // The run of the program: its four windows, created once in order, the event loop, and the
 // end of the run, which destroys the windows last-created first.
 
+#include "app/application_window_win.h"
 #include "app/mp3.h"
 #include "app/tundeck_about.h"
 #include "framework/dialog_window.h"
@@ -28,11 +29,15 @@ public:
     void End();
 
     Form1& Main() { return form1_; }
+    ApplicationWindow& Desktop() { return application_; }
+    // Shows the program: its taskbar button, and the main window by `showCommand`.
+    void Show(int showCommand);
     DialogWindow& Setup() { return form2_; }
     DialogWindow& About() { return form3_; }
     DialogWindow& TagEditor() { return form4_; }
 
 private:
+    ApplicationWindow application_;
     Form1 form1_;
     DialogWindow form2_;
     Form3 form3_;

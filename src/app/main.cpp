@@ -22,7 +22,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
         if (!application.Start()) {
             return 0; // the player's executable was not located: the run ends at once
         }
-        ShowWindow(application.Main().Handle(), showCommand);
+        application.Show(showCommand);
         application.Run();
         application.End();
     } catch (...) {

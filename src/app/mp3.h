@@ -97,6 +97,7 @@ protected:
     void OnSize(int width, int height) override;
     void OnPaint() override;
     void OnEndSession(bool ending) override;
+    bool OnMinimize() override;
     bool OnActivate(bool active) override;
     bool OnSetFocus() override;
     void OnChildMouse(int id, const MouseEvent& event) override;

@@ -53,7 +53,8 @@ WindowGeometry GeometryOf(HWND window) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     if (GetMonitorInfoA(MonitorFromRect(&normal, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
-        OffsetRect(&normal, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+        OffsetRect(&normal, monitor.rcWork.left - monitor.rcMonitor.left,
+                   monitor.rcWork.top - monitor.rcMonitor.top);
     }
     const RECT frame = OuterRect(StyleOf(window) & ~(WS_MINIMIZE | WS_MAXIMIZE), 0, 0, 0, 0);
     return {normal.left, normal.top, (normal.right - normal.left) - frame.right,

@@ -203,6 +203,10 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         OnPaint();
         return 0;
+    case WM_SYSCOMMAND:
+        return (wParam & 0xFFF0) == SC_MINIMIZE && OnMinimize()
+                   ? 0
+                   : DefWindowProcA(handle_, message, wParam, lParam);
     case WM_ENDSESSION:
         OnEndSession(wParam != FALSE);
         return 0;

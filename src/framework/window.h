@@ -66,6 +66,8 @@ protected:
     virtual void OnPaint();
     // The session ends (log-off, shutdown) when `ending`: the process may be ended any time after.
     virtual void OnEndSession(bool /*ending*/) {}
+    // The window's minimise button or system menu; true when the window minimised itself.
+    virtual bool OnMinimize() { return false; }
     // Activation and focus; false leaves them to the default handling.
     virtual bool OnActivate(bool /*active*/) { return false; }
     virtual bool OnSetFocus() { return false; }

@@ -74,6 +74,25 @@ TEST_F(StartUp, AMaximisedWindowStoresItsNormalPlaceAndSize) {
         std::string::npos);
 }
 
+TEST_F(StartUp, TheProgramStandsOnTheTaskbarUnderItsTitleAndMinimisesAsAWhole) {
+    Start();
+    HWND desktop = GetWindow(Main().Handle(), GW_OWNER);
+    ASSERT_NE(desktop, nullptr);
+    EXPECT_EQ(GetWindowLongPtrA(desktop, GWLP_HWNDPARENT), 0);
+    char title[32] = {};
+    GetWindowTextA(desktop, title, sizeof title);
+    EXPECT_STREQ(title, "Tundeck");
+    app->Show(SW_SHOWNORMAL);
+    EXPECT_TRUE(IsWindowVisible(desktop));
+    EXPECT_TRUE(IsWindowVisible(Main().Handle()));
+    SendMessageA(Main().Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(desktop));
+    EXPECT_FALSE(IsWindowVisible(Main().Handle()));
+    ShowWindow(desktop, SW_RESTORE);
+    EXPECT_TRUE(IsWindowVisible(Main().Handle()));
+    EXPECT_FALSE(IsIconic(Main().Handle()));
+}
+
 // Runs a copy of the program with exactly this command line, closes it once its window is up,
 // and gives back the playlist it left.
 class RealRun : public ::testing::Test {
