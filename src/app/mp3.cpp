@@ -101,24 +101,6 @@ bool Form1::OnMinimize() {
     return true;
 }
 
-bool Form1::OnActivate(bool active) {
-    if (active) {
-        return OnSetFocus();
-    }
-    HWND focus = GetFocus();
-    if (focus != nullptr && IsChild(Handle(), focus)) {
-        focused_ = focus;
-    }
-    return true;
-}
-
-bool Form1::OnSetFocus() {
-    if (focused_ != nullptr) {
-        SetFocus(focused_);
-    }
-    return true;
-}
-
 bool Form1::OnDrawItem(int /*id*/, const DRAWITEMSTRUCT& item) {
     return player_.DrawItem(item) || browser_.Browser().OnDrawItem(item);
 }
@@ -127,11 +109,6 @@ bool Form1::OnMeasureItem(int /*id*/, MEASUREITEMSTRUCT& item) {
     // Rows fit a small shell icon; the layout pass sets the closed height of the drop-down lists.
     item.itemHeight = item.itemID == static_cast<UINT>(-1) ? 16 : 18;
     return true;
-}
-
-void Form1::RemoveTrack(int index) {
-    Tracks().RemoveTrack(index);
-    UpdateTimeTotals();
 }
 
 } // namespace tundeck

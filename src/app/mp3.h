@@ -50,10 +50,10 @@ public:
     void Button1Click();
     void Button9Click();
     void FileListBox1Dbl();
-    void Button3Click();
-    void Button2Click();
-    void Button6Click();
-    void Remove1Click();
+    void Button3Click() { playlist_.RemoveSelected(); }
+    void Button2Click() { playlist_.RemoveAll(); }
+    void Button6Click() { playlist_.DeselectAll(); }
+    void Remove1Click() { playlist_.RemovePopupTrack(); }
     void UpDown1Click(bool upperArrow) { playlist_.MoveSelection(upperArrow); }
     void Button7Click();
     void Button4Click() { player_.PlayAll(Tracks()); }
@@ -72,22 +72,22 @@ public:
     void Exit2Click();
     // Keys on the playlist: Ctrl+A selects every row, Enter acts on the focused row as a
     // double-click on it would (Del is Remove Sel.).
-    void ListBoxSelectAll();
+    void ListBoxSelectAll() { playlist_.SelectAll(); }
     void ListBoxEnter();
     void ListBoxMouseDown(const MouseEvent& event) { playlist_.MouseDown(event); }
     void ListBoxMouseMove(const MouseEvent& event) { playlist_.MouseMove(event); }
-    void ListBoxMouseUp(const MouseEvent& event);
+    void ListBoxMouseUp(const MouseEvent& event) { playlist_.MouseUp(event); }
     void FileListBox1MouseDown(const MouseEvent& event) { browser_.FileListMouseDown(event); }
     void FileListBox1MouseMove(const MouseEvent& event) { browser_.FileListMouseMove(event); }
     void FileListBox1MouseUp(const MouseEvent& event) { browser_.FileListMouseUp(event); }
     // Lays out every control for the client size and the splitter factors.
     void OnResize() { layout_.OnResize(); }
 
-    void UpdateTimeTotals() { status_.UpdateTimeTotals(Tracks()); }
+    void UpdateTimeTotals() { playlist_.UpdateTimeTotals(); }
     // Marks the playlist popup's default command by the double-click action.
     void UpdatePopupDefaults();
     // Deletes one playlist row (none when out of range) and recomputes the totals.
-    void RemoveTrack(int index);
+    void RemoveTrack(int index) { playlist_.RemoveTrack(index); }
 
 protected:
     void OnCreate() override;
@@ -98,8 +98,8 @@ protected:
     void OnPaint() override;
     void OnEndSession(bool ending) override;
     bool OnMinimize() override;
-    bool OnActivate(bool active) override;
-    bool OnSetFocus() override;
+    bool OnActivate(bool active) override { return focus_.Activate(Handle(), active); }
+    bool OnSetFocus() override { return focus_.Restore(); }
     void OnChildMouse(int id, const MouseEvent& event) override;
     bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
     bool OnMeasureItem(int id, MEASUREITEMSTRUCT& item) override;
@@ -118,7 +118,7 @@ private:
     Settings settings_;
     POINT lastMousePoint_{}; // the latest mouse position over any of the lists, in its coordinates
     StatusPanels status_;
-    PlaylistPanel playlist_{settings_.ShowFullPath, lastMousePoint_};
+    PlaylistPanel playlist_{settings_.ShowFullPath, lastMousePoint_, status_};
     BrowserPanel browser_{lastMousePoint_};
     PlayerPanel player_;
     LayoutPanel layout_;
@@ -127,7 +127,7 @@ private:
     HACCEL accelerators_ = nullptr;
     std::unique_ptr<PopupMenu> popupMenu1_;
     MainControlHandles controls_;
-    HWND focused_ = nullptr; // the control that gets the focus back when the window is activated
+    FocusMemory focus_;
     std::function<void()> showAboutDialog_;
     bool showAboutOnFirstPaint_ = false;
     bool startCancelled_ = false;

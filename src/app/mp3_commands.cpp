@@ -59,22 +59,8 @@ constexpr KeyRoute<Form1> PlaylistKeys[] = {
     {VK_RETURN, false, &Form1::ListBoxEnter},
 };
 
-// Menu commands come with any code, controls with their notification.
-constexpr bool InItsRange(const CommandRoute<Form1>& route) {
-    return route.Code == AnyCode ? route.Id >= CmdFirst && route.Id <= CmdLast
-                                 : route.Id >= IdLabel2 && route.Id <= IdLastControl;
-}
-
-constexpr bool AllInTheirRanges() {
-    for (const CommandRoute<Form1>& route : Commands) {
-        if (!InItsRange(route)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-static_assert(AllInTheirRanges() && RoutesAreUnique(Commands) && RoutesAreUnique(MouseRoutes));
+static_assert(RoutesInRanges(Commands, CmdFirst, CmdLast, IdLabel2, IdLastControl) &&
+              RoutesAreUnique(Commands) && RoutesAreUnique(MouseRoutes));
 
 } // namespace
 
@@ -127,37 +113,11 @@ void Form1::FileListBox1Dbl() {
     UpdateTimeTotals();
 }
 
-void Form1::Button3Click() {
-    playlist_.RemoveSelected();
-    UpdateTimeTotals();
-}
-
-void Form1::Button2Click() {
-    Tracks().Clear();
-    status_.ShowZeroTotals();
-}
-
-void Form1::Button6Click() {
-    Tracks().SetAllSelected(false);
-    status_.ShowZeroSelection();
-}
-
-void Form1::Remove1Click() {
-    if (PopupIndex() != -1) {
-        RemoveTrack(PopupIndex());
-    }
-}
-
 void Form1::Button7Click() {
     playlist_.Shuffle();
     if (settings_.AutoPlayAfterRandom) {
         Button4Click();
     }
-}
-
-void Form1::ListBoxSelectAll() {
-    Tracks().SetAllSelected(true);
-    UpdateTimeTotals();
 }
 
 void Form1::ListBoxEnter() {
@@ -179,13 +139,6 @@ void Form1::Playsingle1Click() {
 void Form1::SavePlaylist1Click() {
     if (SavePlaylistAs(Ui(), Owner(), Tracks().Paths())) {
         Browser().Refresh();
-    }
-}
-
-void Form1::ListBoxMouseUp(const MouseEvent& event) {
-    playlist_.MouseUp(event);
-    if (event.Button == MouseButton::Left) {
-        UpdateTimeTotals(); // a selection made with the mouse shows its time at once
     }
 }
 

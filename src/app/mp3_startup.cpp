@@ -1,7 +1,7 @@
 // The main window's start-up and shut-down sequences.
 #include "app/mp3.h"
 
-#include "app/command_line.h"
+#include "app/command_line_win.h"
 #include "app/player_locator_win.h"
 #include "app/settings_file_win.h"
 #include "app/window_geometry_win.h"
@@ -13,23 +13,13 @@
 
 namespace tundeck {
 
-namespace {
-
-std::string CurrentDirectory() {
-    char buffer[MAX_PATH * 4] = {};
-    const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
-    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
-}
-
-} // namespace
-
 void Form1::OnCreate() {
     CreateMenuAndShortcuts();
     AttachPanels();
     Browser().ChangeDirectory("c:\\");
     tooltips_.Add(Control(IdButton7), RandomButtonHint);
-    focused_ = Control(IdButton4);
-    SetFocus(focused_);
+    focus_.Set(Control(IdButton4));
+    SetFocus(Control(IdButton4));
     DragAcceptFiles(Control(IdListBox1), TRUE);
     if (FileExists(SettingsPath(programDirectory_))) {
         WindowSettingsTarget target(Handle(), Browser());
@@ -56,23 +46,12 @@ bool Form1::LocatePlayer() {
 
 void Form1::FillPlaylist() {
     playlistKnown_ = true;
-    if (arguments_.empty()) {
-        if (settings_.RememberPlaylist) {
-            ReadPlaylistFile(Tracks(), TempPlaylistPath(programDirectory_), -1, false);
+    if (!arguments_.empty()) {
+        if (AddCommandLineFiles(Tracks(), arguments_, settings_.AutoPlayArguments)) {
+            Button4Click();
         }
-        return;
-    }
-    const CommandLinePlan plan = PlanCommandLine(arguments_, settings_.AutoPlayArguments,
-                                                 [](const std::string& path) { return FileExists(path); });
-    for (const CommandLineFile& file : plan.Files) {
-        if (file.IsPlaylistFile) {
-            ReadPlaylistFile(Tracks(), file.Path, -1, false);
-        } else {
-            Tracks().AddTrack(file.Path, -1, false);
-        }
-    }
-    if (plan.Play) {
-        Button4Click();
+    } else if (settings_.RememberPlaylist) {
+        ReadPlaylistFile(Tracks(), TempPlaylistPath(programDirectory_), -1, false);
     }
 }
 

@@ -86,6 +86,24 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+bool FocusMemory::Activate(HWND window, bool active) {
+    if (active) {
+        return Restore();
+    }
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(window, focus)) {
+        focused_ = focus;
+    }
+    return true;
+}
+
+bool FocusMemory::Restore() const {
+    if (focused_ != nullptr) {
+        SetFocus(focused_);
+    }
+    return true;
+}
+
 void Tooltips::Create(HWND owner) {
     owner_ = owner;
     tooltip_ = CreateWindowExA(

@@ -62,6 +62,20 @@ private:
 
 using Font = GdiObject<HFONT>;
 
+// The control of a window that had the focus when the window was last deactivated, which gets
+// it back when the window is activated again or receives the focus.
+class FocusMemory {
+public:
+    void Set(HWND control) { focused_ = control; }
+    // For WM_ACTIVATE of `window`; true, as the window handled it.
+    bool Activate(HWND window, bool active);
+    // For WM_SETFOCUS.
+    bool Restore() const;
+
+private:
+    HWND focused_ = nullptr;
+};
+
 // Tooltips for a window's controls, one tool per control window.
 class Tooltips {
 public:

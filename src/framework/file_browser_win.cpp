@@ -1,6 +1,7 @@
 #include "framework/file_browser_win.h"
 
 #include "framework/directory_search_win.h"
+#include "framework/file_io_win.h"
 #include "framework/shell_icons_win.h"
 #include "framework/text.h"
 
@@ -15,12 +16,6 @@ namespace tundeck {
 namespace {
 
 constexpr int IndentPerLevel = 10;
-
-std::string CurrentDirectory() {
-    char buffer[MAX_PATH * 4] = {};
-    const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
-    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
-}
 
 std::vector<std::string> SplitOn(const std::string& text, char separator) {
     std::vector<std::string> parts;

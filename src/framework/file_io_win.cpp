@@ -155,6 +155,12 @@ void ReplaceFileBytes(const std::string& path, const std::string& bytes) {
     }
 }
 
+std::string CurrentDirectory() {
+    char buffer[MAX_PATH * 4] = {};
+    const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
+    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
 std::string ExecutableDirectory() {
     std::vector<char> name(MAX_PATH);
     for (;;) {

@@ -43,6 +43,9 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 // failed write leaves the old file as it was.
 void ReplaceFileBytes(const std::string& path, const std::string& bytes);
 
+// The process's current directory; empty if it cannot be read.
+std::string CurrentDirectory();
+
 // The directory of the running executable, with its trailing "\".
 std::string ExecutableDirectory();
 

@@ -78,6 +78,22 @@ constexpr bool RoutesAreUnique(const CommandRoute<Owner> (&routes)[N]) {
     return true;
 }
 
+// Menu commands (AnyCode) lie in first..last of the menus' identifiers, the others in the
+// controls' identifiers.
+template <typename Owner, std::size_t N>
+constexpr bool RoutesInRanges(const CommandRoute<Owner> (&routes)[N], int menuFirst, int menuLast,
+                              int controlFirst, int controlLast) {
+    for (const CommandRoute<Owner>& route : routes) {
+        const bool menu = route.Code == AnyCode;
+        const int first = menu ? menuFirst : controlFirst;
+        const int last = menu ? menuLast : controlLast;
+        if (route.Id < first || route.Id > last) {
+            return false;
+        }
+    }
+    return true;
+}
+
 template <typename Owner, std::size_t N>
 constexpr bool RoutesAreUnique(const MouseRoute<Owner> (&routes)[N]) {
     for (std::size_t i = 0; i < N; ++i) {

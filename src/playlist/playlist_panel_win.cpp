@@ -11,8 +11,35 @@ void PlaylistPanel::Attach(HWND list, HWND upDown) {
     SendMessageA(upDown, UDM_SETPOS32, 0, 0);
 }
 
+void PlaylistPanel::RemoveTrack(int index) {
+    playlist_.RemoveTrack(index);
+    UpdateTimeTotals();
+}
+
+void PlaylistPanel::RemovePopupTrack() {
+    if (popupIndex_ != -1) {
+        RemoveTrack(popupIndex_);
+    }
+}
+
 void PlaylistPanel::RemoveSelected() {
     playlist_.Rearrange(WithoutSelected(playlist_.SelectedFlags()));
+    UpdateTimeTotals();
+}
+
+void PlaylistPanel::RemoveAll() {
+    playlist_.Clear();
+    totals_.ShowZeroTotals();
+}
+
+void PlaylistPanel::SelectAll() {
+    playlist_.SetAllSelected(true);
+    UpdateTimeTotals(); // as a selection made with the mouse
+}
+
+void PlaylistPanel::DeselectAll() {
+    playlist_.SetAllSelected(false);
+    totals_.ShowZeroSelection();
 }
 
 void PlaylistPanel::MoveSelection(bool up) {
@@ -41,6 +68,8 @@ void PlaylistPanel::MouseUp(const MouseEvent& event) {
     lastMousePoint_ = event.Point;
     if (event.Button == MouseButton::Right) {
         popupIndex_ = listBox1_.RowAt(event.Point);
+    } else if (event.Button == MouseButton::Left) {
+        UpdateTimeTotals(); // a selection made with the mouse shows its time at once
     }
 }
 

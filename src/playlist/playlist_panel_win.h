@@ -5,15 +5,16 @@
 #include "framework/window.h"
 #include "playlist/mylstbox.h"
 #include "playlist/playlist.h"
+#include "playlist/totals_view.h"
 
 namespace tundeck {
 
 class PlaylistPanel {
 public:
     // `showFullPath` is the display mode in force; `lastMousePoint` is the main window's record
-    // of the latest mouse position over any of its lists.
-    PlaylistPanel(const bool& showFullPath, POINT& lastMousePoint)
-        : playlist_(listBox1_, showFullPath), lastMousePoint_(lastMousePoint) {}
+    // of the latest mouse position over any of its lists; `totals` shows the playing times.
+    PlaylistPanel(const bool& showFullPath, POINT& lastMousePoint, TotalsView& totals)
+        : playlist_(listBox1_, showFullPath), lastMousePoint_(lastMousePoint), totals_(totals) {}
 
     // Takes over the playlist's list box and its up-down control.
     void Attach(HWND list, HWND upDown);
@@ -26,8 +27,17 @@ public:
     int PressedIndex() const { return pressedIndex_; }
     int PopupIndex() const { return popupIndex_; }
 
-    // Editing, each with one refill of the list.
+    void UpdateTimeTotals() { totals_.UpdateTimeTotals(playlist_); }
+    // Deletes one row (none when out of range) and shows the new times.
+    void RemoveTrack(int index);
+    // The popup menu's Remove: the row under the last right-button release, if any.
+    void RemovePopupTrack();
+
+    // Editing, each with one refill of the list and the times it leaves.
     void RemoveSelected();
+    void RemoveAll();
+    void SelectAll();
+    void DeselectAll();
     // The up-down control's arrows: every run of selected rows one row up or down.
     void MoveSelection(bool up);
     // Random: the selected rows to the top, the others shuffled below them.
@@ -42,6 +52,7 @@ private:
     myListBox listBox1_;
     Playlist playlist_;
     POINT& lastMousePoint_;
+    TotalsView& totals_;
     int upDownId_ = 0;
     int pressedIndex_ = -1;
     int popupIndex_ = -1;

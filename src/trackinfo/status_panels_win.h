@@ -2,7 +2,7 @@
 // The main window's status bar: one table of its four panels, and every text written to them.
 
 #include "framework/controls_win.h"
-#include "playlist/playlist.h"
+#include "playlist/totals_view.h"
 
 namespace tundeck {
 
@@ -11,7 +11,7 @@ inline constexpr int HoverTimePanel = 1;
 inline constexpr int SelectedTimePanel = 2;
 inline constexpr int TotalTimePanel = 3;
 
-class StatusPanels {
+class StatusPanels final : public TotalsView {
 public:
     // Takes over the status bar and gives it its panels and their first texts.
     void Attach(HWND bar);
@@ -22,10 +22,9 @@ public:
     void SetFirstPanelWidth(int width);
     // Reads every non-stream track's header afresh and rewrites both time panels. An error
     // ends it before either panel changes.
-    void UpdateTimeTotals(const Playlist& playlist);
-    // An empty playlist, or one with nothing selected, without reading any file.
-    void ShowZeroTotals();
-    void ShowZeroSelection();
+    void UpdateTimeTotals(const Playlist& playlist) override;
+    void ShowZeroTotals() override;
+    void ShowZeroSelection() override;
     // No track under the mouse.
     void ClearHoverInfo();
     // A text in the first panel at once, while the program is busy and paints nothing else.
