@@ -101,6 +101,7 @@ protected:
     bool OnActivate(bool active) override { return focus_.Activate(Handle(), active); }
     bool OnSetFocus() override { return focus_.Restore(); }
     void OnChildMouse(int id, const MouseEvent& event) override;
+    void OnChildDropFiles(int id, const std::vector<std::string>& paths, POINT point) override;
     bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
     bool OnMeasureItem(int id, MEASUREITEMSTRUCT& item) override;
     bool OnListKey(HWND list, int key) override;

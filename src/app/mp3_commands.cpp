@@ -92,6 +92,13 @@ void Form1::OnUpDown(int id, int /*position*/, int delta) {
     }
 }
 
+void Form1::OnChildDropFiles(int id, const std::vector<std::string>& paths, POINT point) {
+    if (id == IdListBox1) { // only the playlist takes drops
+        AddFeedback busy(status_);
+        playlist_.DropFiles(paths, point, settings_.RecurseDroppedDirectories, busy);
+    }
+}
+
 void Form1::ListBoxDbl() {
     player_.DoubleClick(Tracks(), PressedIndex(), [this] { RemoveTrack(Tracks().FocusedRow()); });
 }

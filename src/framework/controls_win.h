@@ -21,6 +21,9 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
 // turns it into OnChildMouse; going through the parent's window procedure puts the parent's
 // handling behind its error barrier.
 inline constexpr UINT ChildMouseMessage = WM_APP + 1;
+// Files dropped from the shell on such a control go to its parent as this: wParam the drop,
+// lParam the control's identifier; the window base turns it into OnChildDropFiles.
+inline constexpr UINT ChildDropMessage = WM_APP + 2;
 // With `wantsEnter` the control also takes the Enter key for itself, which the dialog keys of
 // the main window's message loop would otherwise turn into a default-button press.
 void ReportMouseToParent(HWND control, bool wantsEnter = false);

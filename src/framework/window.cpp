@@ -133,9 +133,13 @@ void Window::OnPaint() {
     EndPaint(handle_, &ps);
 }
 
-void Window::DropFiles(HDROP drop) {
+void Window::DropFiles(HDROP drop, int childId) {
     const DropHandle handle(drop);
-    OnDropFiles(handle.Paths(), handle.Point());
+    if (childId == 0) {
+        OnDropFiles(handle.Paths(), handle.Point());
+    } else {
+        OnChildDropFiles(childId, handle.Paths(), handle.Point());
+    }
 }
 
 LRESULT Window::DispatchNotify(const NMHDR& header) {
@@ -170,7 +174,10 @@ LRESULT Window::DispatchInput(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnContextMenu(request) ? 0 : DefWindowProcA(handle_, message, wParam, lParam);
     }
     case WM_DROPFILES:
-        DropFiles(reinterpret_cast<HDROP>(wParam));
+        DropFiles(reinterpret_cast<HDROP>(wParam), 0);
+        return 0;
+    case ChildDropMessage:
+        DropFiles(reinterpret_cast<HDROP>(wParam), static_cast<int>(lParam));
         return 0;
     case WM_VKEYTOITEM:
         return OnListKey(reinterpret_cast<HWND>(lParam), LOWORD(wParam)) ? -2 : -1;

@@ -81,8 +81,10 @@ protected:
     virtual bool OnSetCursor() { return false; }
     // False leaves the request to the default handling, which hands it to the parent.
     virtual bool OnContextMenu(const ContextMenuRequest& /*request*/) { return false; }
-    // Files dropped from the shell: their full paths, and the point in client coordinates.
+    // Files dropped from the shell: their full paths, and the point in client coordinates; on
+    // the window, or on a child set up with ReportMouseToParent (the point in its coordinates).
     virtual void OnDropFiles(const std::vector<std::string>& /*paths*/, POINT /*point*/) {}
+    virtual void OnChildDropFiles(int /*id*/, const std::vector<std::string>& /*paths*/, POINT /*point*/) {}
     // Owner-drawn controls; false when the control is not one of ours.
     virtual bool OnDrawItem(int /*id*/, const DRAWITEMSTRUCT& /*item*/) { return false; }
     virtual bool OnMeasureItem(int /*id*/, MEASUREITEMSTRUCT& /*item*/) { return false; }
@@ -96,7 +98,7 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DispatchInput(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DispatchNotify(const NMHDR& header);
-    void DropFiles(HDROP drop);
+    void DropFiles(HDROP drop, int childId);
 
     UserInteraction& ui_;
     HWND handle_ = nullptr;

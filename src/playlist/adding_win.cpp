@@ -1,6 +1,7 @@
 #include "playlist/adding_win.h"
 
 #include "framework/directory_search_win.h"
+#include "framework/file_io_win.h"
 #include "framework/text.h"
 #include "playlist/playlist_files_win.h"
 
@@ -99,6 +100,33 @@ void AddDirectory(Playlist& playlist, const std::string& directory, bool recurse
     TrackCollector tracks(recurse, position != -1, progress);
     tracks.Collect(directory);
     tracks.InsertInto(playlist, position, true);
+}
+
+void AddDroppedFiles(Playlist& playlist, const std::vector<std::string>& paths, int position, bool recurse,
+                     AddProgress* progress) {
+    std::vector<std::string> directories;
+    std::vector<std::string_view> tracks; // consecutive tracks go in as one batch
+    const auto insertTracks = [&] {
+        playlist.AddTracks(tracks, position, true);
+        position = position == -1 ? -1 : position + static_cast<int>(tracks.size());
+        tracks.clear();
+    };
+    for (const std::string& path : paths) {
+        if (DirectoryExists(path)) {
+            directories.push_back(path.empty() || path.back() != '\\' ? path + '\\' : path);
+        } else if (IsTrack(path)) {
+            tracks.push_back(path);
+        } else {
+            insertTracks();
+            const int before = playlist.Count();
+            AddFileByType(playlist, path, position, true, true);
+            position = position == -1 ? -1 : position + playlist.Count() - before;
+        }
+    }
+    insertTracks();
+    for (const std::string& directory : directories) {
+        AddDirectory(playlist, directory, recurse, position, progress);
+    }
 }
 
 } // namespace tundeck

@@ -33,4 +33,11 @@ void AddFiles(Playlist& playlist, const std::string& directory, const std::vecto
 void AddDirectory(Playlist& playlist, const std::string& directory, bool recurse, int position,
                   AddProgress* progress);
 
+// Files and directories dropped from the shell at `position` (-1 appends): first the files in
+// the shell's order, each as AddFileByType inserts it expanded and selected, the position
+// advancing past what each inserted; then each directory as AddDirectory adds it, all at the
+// position reached.
+void AddDroppedFiles(Playlist& playlist, const std::vector<std::string>& paths, int position, bool recurse,
+                     AddProgress* progress);
+
 } // namespace tundeck

@@ -38,6 +38,9 @@ void Playlist::AddTrack(std::string_view path, int position, bool select) {
 
 void Playlist::AddTracks(const std::vector<std::string_view>& paths, int position, bool select) {
     const int first = InsertionRow(position);
+    if (paths.empty()) {
+        return;
+    }
     std::vector<PlaylistEntry> added;
     added.reserve(paths.size());
     for (std::string_view path : paths) {

@@ -55,6 +55,14 @@ void PlaylistPanel::Shuffle() {
     playlist_.Rearrange(Shuffled(playlist_.SelectedFlags(), random));
 }
 
+void PlaylistPanel::DropFiles(const std::vector<std::string>& paths, POINT point, bool recurse,
+                              AddProgress& progress) {
+    // Where the shell dropped them on the list, not the last point some other control recorded:
+    // a drag from the desktop moves no mouse over the list that we hear of.
+    AddDroppedFiles(playlist_, paths, listBox1_.InsertionPositionAt(point), recurse, &progress);
+    UpdateTimeTotals();
+}
+
 void PlaylistPanel::MouseDown(const MouseEvent& event) {
     lastMousePoint_ = event.Point;
     pressedIndex_ = listBox1_.RowAt(event.Point);

@@ -3,6 +3,7 @@
 // last press and the last right-button release, and the up-down control beside the list.
 
 #include "framework/window.h"
+#include "playlist/adding_win.h"
 #include "playlist/mylstbox.h"
 #include "playlist/playlist.h"
 #include "playlist/totals_view.h"
@@ -42,6 +43,9 @@ public:
     void MoveSelection(bool up);
     // Random: the selected rows to the top, the others shuffled below them.
     void Shuffle();
+
+    // Files and directories dropped from the shell at `point` of the list, then the times.
+    void DropFiles(const std::vector<std::string>& paths, POINT point, bool recurse, AddProgress& progress);
 
     // Mouse messages over the list; each records the point.
     void MouseDown(const MouseEvent& event);

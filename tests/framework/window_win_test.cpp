@@ -7,7 +7,6 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <cstring>
 #include <stdexcept>
@@ -72,25 +71,6 @@ protected:
     void OnChildMouse(int /*id*/, const MouseEvent& event) override { childMice.push_back(event); }
 };
 
-// A shell drop of `paths` at (x, y), as the shell hands it over.
-HGLOBAL MakeDrop(const std::vector<std::string>& paths, int x, int y) {
-    std::size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& path : paths) {
-        size += path.size() + 1;
-    }
-    HGLOBAL memory = GlobalAlloc(GHND, size);
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->pt = {x, y};
-    char* names = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
-    for (const std::string& path : paths) {
-        std::memcpy(names, path.c_str(), path.size() + 1);
-        names += path.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return memory;
-}
-
 class WindowBase : public ::testing::Test {
 protected:
     PumpingInteraction ui;
@@ -109,7 +89,7 @@ TEST_F(WindowBase, AFailingPaintShowsOneBoxAndIsNotRepeatedByTheBoxOwnLoop) {
 
 TEST_F(WindowBase, DroppedFilesArriveWholeAndTheDropIsAlwaysReleased) {
     const std::string longPath = "C:\\" + std::string(400, 'a') + "\\x.mp3";
-    HGLOBAL drop = MakeDrop({"C:\\a.mp3", longPath}, 12, 34);
+    HGLOBAL drop = testing::MakeShellDrop({"C:\\a.mp3", longPath}, 12, 34);
     SendMessageA(Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     EXPECT_EQ(window.dropped, (std::vector<std::string>{"C:\\a.mp3", longPath}));
     EXPECT_EQ(window.dropPoint.x, 12);
@@ -117,7 +97,7 @@ TEST_F(WindowBase, DroppedFilesArriveWholeAndTheDropIsAlwaysReleased) {
     EXPECT_EQ(GlobalFlags(drop), GMEM_INVALID_HANDLE);
 
     window.throwOnDrop = true;
-    drop = MakeDrop({"C:\\b.mp3"}, 0, 0);
+    drop = testing::MakeShellDrop({"C:\\b.mp3"}, 0, 0);
     SendMessageA(Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     EXPECT_EQ(GlobalFlags(drop), GMEM_INVALID_HANDLE);
     ASSERT_FALSE(ui.Messages.empty());

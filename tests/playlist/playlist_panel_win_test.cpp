@@ -108,6 +108,38 @@ TEST_F(PlaylistPanelTest, AddDirectoryTakesVisibleTracksOfEveryPlainSubdirectory
     EXPECT_EQ(Tracks().Count(), 8);
 }
 
+TEST_F(PlaylistPanelTest, ShellDropsTakeFilesFirstThenDirectoriesAtTheDropPoint) {
+    std::filesystem::create_directories(programDir.Path() / "one" / "deep");
+    std::filesystem::create_directory(programDir.Path() / "two");
+    const std::string a = Track("a.mp3"), b = Track("b.mp3"), c = Track("one\\c.mp3"),
+                      d = Track("one\\deep\\d.mp3"), e = Track("two\\e.mp3");
+    const std::string longName = std::string(240, 'n') + ".mp3";
+    const std::string longPath = Track(longName);
+    programDir.Write("notes.txt", "x");
+    AddNumbered(2);
+    RECT row{};
+    SendMessageA(Control(IdListBox1), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    const auto drop = [&](const Paths& paths, POINT at) {
+        SendMessageA(Control(IdListBox1), WM_DROPFILES,
+                     reinterpret_cast<WPARAM>(testing::MakeShellDrop(paths, at.x, at.y)), 0);
+    };
+    Main().Options().RecurseDroppedDirectories = false;
+    drop({programDir.File("one"), a, b}, {row.left + 3, row.top + 2}); // on row 1
+    EXPECT_EQ(Names(), (Paths{"t0.mp3", "a.mp3", "b.mp3", "c.mp3", "t1.mp3"}));
+    EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(Panel(TotalTimePanel), "Total time: 0:03");
+
+    Tracks().Clear();
+    Main().Options().RecurseDroppedDirectories = true;
+    drop({programDir.File("notes.txt"), longPath, programDir.File("one"), programDir.File("two")}, {-5, -5});
+    const Paths appended = Names();
+    ASSERT_EQ(appended.size(), 4u);
+    EXPECT_EQ(appended[0], longName);
+    EXPECT_EQ(std::set<std::string>(appended.begin() + 1, appended.end()),
+              (std::set<std::string>{"c.mp3", "d.mp3", "e.mp3"}));
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
 TEST_F(PlaylistPanelTest, GetAllGetSelectedAndTheDoubleClickAddFromTheFileList) {
     const std::string a = Track("a.mp3", 2);
     Track("C.MP3", 3);

@@ -6,8 +6,11 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -61,6 +64,25 @@ public:
 private:
     std::string start_ = CurrentDirectory();
 };
+
+// A shell drop of `paths` at (x, y), as the shell hands it over.
+inline HGLOBAL MakeShellDrop(const std::vector<std::string>& paths, int x, int y) {
+    std::size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& path : paths) {
+        size += path.size() + 1;
+    }
+    HGLOBAL memory = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->pt = {x, y};
+    char* names = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
+    for (const std::string& path : paths) {
+        std::memcpy(names, path.c_str(), path.size() + 1);
+        names += path.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return memory;
+}
 
 // The rows of a list box, top to bottom.
 inline std::vector<std::string> ListTexts(HWND list) {
