@@ -70,6 +70,7 @@ void Form1::AttachPanels() {
         placed[i] = Control(PlacedControl(static_cast<LayoutControl>(i)));
     }
     layout_.Attach(Handle(), placed);
+    drags_.Attach(Handle(), Control(IdListBox1), Control(IdFileListBox1), Control(IdDirectoryListBox1));
 }
 
 void Form1::UpdatePopupDefaults() {

@@ -11,6 +11,7 @@
 #include "playlist/playlist_panel_win.h"
 #include "trackinfo/status_panels_win.h"
 #include "ui/layout_panel_win.h"
+#include "ui/list_drags_win.h"
 
 #include <functional>
 #include <memory>
@@ -69,15 +70,16 @@ public:
     void Playsingle1Click();
     void SavePlaylist1Click();
     void Exit4Click() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
-    void Exit2Click();
+    void Exit2Click() { showAboutDialog_(); }
     // Keys on the playlist: Ctrl+A selects every row, Enter acts on the focused row as a
     // double-click on it would (Del is Remove Sel.).
     void ListBoxSelectAll() { playlist_.SelectAll(); }
     void ListBoxEnter();
-    void ListBoxMouseDown(const MouseEvent& event) { playlist_.MouseDown(event); }
+    void ListBoxMouseDown(const MouseEvent& event) { drags_.ListBoxMouseDown(event); }
     void ListBoxMouseMove(const MouseEvent& event) { playlist_.MouseMove(event); }
     void ListBoxMouseUp(const MouseEvent& event) { playlist_.MouseUp(event); }
-    void FileListBox1MouseDown(const MouseEvent& event) { browser_.FileListMouseDown(event); }
+    void FileListBox1MouseDown(const MouseEvent& event) { drags_.FileListBox1MouseDown(event); }
+    void DirectoryListBox1MouseDown(const MouseEvent& event) { drags_.DirectoryListBox1MouseDown(event); }
     void FileListBox1MouseMove(const MouseEvent& event) { browser_.FileListMouseMove(event); }
     void FileListBox1MouseUp(const MouseEvent& event) { browser_.FileListMouseUp(event); }
     // Lays out every control for the client size and the splitter factors.
@@ -98,6 +100,9 @@ protected:
     void OnPaint() override;
     void OnEndSession(bool ending) override;
     bool OnMinimize() override;
+    bool OnMouse(const MouseEvent& event) override { return drags_.Mouse(event); }
+    bool OnSetCursor() override { return drags_.Dragging(); }
+    void OnCaptureChanged(HWND newCapture) override { drags_.CaptureChanged(Handle(), newCapture); }
     bool OnActivate(bool active) override { return focus_.Activate(Handle(), active); }
     bool OnSetFocus() override { return focus_.Restore(); }
     void OnChildMouse(int id, const MouseEvent& event) override;
@@ -123,13 +128,18 @@ private:
     BrowserPanel browser_{lastMousePoint_};
     PlayerPanel player_;
     LayoutPanel layout_;
+    ListDrags drags_{
+        playlist_,
+        browser_,
+        status_,
+        {settings_.DragMovesTracks, settings_.FileDragStartsDrag, settings_.RecurseDroppedDirectories}};
     Tooltips tooltips_;
     Font font_;
     HACCEL accelerators_ = nullptr;
     std::unique_ptr<PopupMenu> popupMenu1_;
     MainControlHandles controls_;
     FocusMemory focus_;
-    std::function<void()> showAboutDialog_;
+    std::function<void()> showAboutDialog_ = [] {};
     bool showAboutOnFirstPaint_ = false;
     bool startCancelled_ = false;
     bool playlistKnown_ = false; // start-up got as far as filling the playlist

@@ -48,6 +48,7 @@ constexpr MouseRoute<Form1> MouseRoutes[] = {
     {IdListBox1, MouseAction::Move, &Form1::ListBoxMouseMove},
     {IdListBox1, MouseAction::Release, &Form1::ListBoxMouseUp},
     {IdFileListBox1, MouseAction::Press, &Form1::FileListBox1MouseDown},
+    {IdDirectoryListBox1, MouseAction::Press, &Form1::DirectoryListBox1MouseDown},
     {IdFileListBox1, MouseAction::DoubleClick, &Form1::FileListBox1MouseDown},
     {IdFileListBox1, MouseAction::Move, &Form1::FileListBox1MouseMove},
     {IdFileListBox1, MouseAction::Release, &Form1::FileListBox1MouseUp},
@@ -65,7 +66,8 @@ static_assert(RoutesInRanges(Commands, CmdFirst, CmdLast, IdLabel2, IdLastContro
 } // namespace
 
 void Form1::OnCommand(int id, int code, HWND control) {
-    if (control != nullptr && Browser().OnCommand(control, code)) {
+    // Escape comes as the dialog keys' cancel command: it ends a drag.
+    if ((control != nullptr && Browser().OnCommand(control, code)) || (id == IDCANCEL && drags_.Cancel())) {
         return;
     }
     RunCommand(id, code);
@@ -129,12 +131,6 @@ void Form1::Button7Click() {
 
 void Form1::ListBoxEnter() {
     player_.DoubleClick(Tracks(), Tracks().FocusedRow(), [this] { RemoveTrack(Tracks().FocusedRow()); });
-}
-
-void Form1::Exit2Click() {
-    if (showAboutDialog_) {
-        showAboutDialog_();
-    }
 }
 
 void Form1::Playsingle1Click() {

@@ -145,6 +145,12 @@ std::string FileBrowser::FocusedFileName() const {
                                                                             : std::string();
 }
 
+std::string FileBrowser::DirectoryPathAt(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < rows_.size()
+               ? DirectoryRowPath(rows_, static_cast<std::size_t>(row))
+               : std::string();
+}
+
 void FileBrowser::ShowDirectory() {
     directory_ = CurrentDirectory();
     const std::string drive = directory_.size() >= 2 && directory_[1] == ':' ? directory_.substr(0, 1) : "";

@@ -33,6 +33,8 @@ public:
     std::vector<std::string> FileNames() const;
     std::vector<std::string> SelectedFileNames() const;
     std::string FocusedFileName() const;
+    // The full path of the directory a row of the directory list stands for; empty for none.
+    std::string DirectoryPathAt(int row) const;
 
     // Messages the parent passes on; each returns true when it was one of ours.
     bool OnCommand(HWND control, int code);

@@ -37,13 +37,23 @@ constexpr MouseMessage MouseMessages[] = {
     {WM_MBUTTONUP, MouseAction::Release, MouseButton::Middle},
 };
 
-std::optional<MouseEvent> DecodeMouse(UINT message, LPARAM lParam) {
+// `keys` are the MK_* flags of the message.
+std::optional<MouseEvent> DecodeMouse(UINT message, WPARAM keys, LPARAM lParam) {
     for (const MouseMessage& m : MouseMessages) {
         if (m.Message == message) {
-            return MouseEvent{m.Action, m.Button, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}};
+            return MouseEvent{m.Action,
+                              m.Button,
+                              {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                              (keys & MK_SHIFT) != 0,
+                              (keys & MK_CONTROL) != 0};
         }
     }
     return std::nullopt;
+}
+
+// A child's report carries no key flags; the keyboard state is that of the message's time.
+WPARAM KeysNow() {
+    return (GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0);
 }
 
 // Owns a shell drop: released on every path, the handler's errors included.
@@ -154,12 +164,12 @@ LRESULT Window::DispatchNotify(const NMHDR& header) {
 
 LRESULT Window::DispatchInput(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == ChildMouseMessage) {
-        if (const std::optional<MouseEvent> event = DecodeMouse(LOWORD(wParam), lParam)) {
+        if (const std::optional<MouseEvent> event = DecodeMouse(LOWORD(wParam), KeysNow(), lParam)) {
             OnChildMouse(HIWORD(wParam), *event);
         }
         return 0;
     }
-    if (const std::optional<MouseEvent> event = DecodeMouse(message, lParam)) {
+    if (const std::optional<MouseEvent> event = DecodeMouse(message, wParam, lParam)) {
         return OnMouse(*event) ? 0 : DefWindowProcA(handle_, message, wParam, lParam);
     }
     switch (message) {

@@ -23,6 +23,8 @@ struct MouseEvent {
     MouseAction Action = MouseAction::Move;
     MouseButton Button = MouseButton::None;
     POINT Point{};
+    bool Shift = false; // held at the time of the message
+    bool Control = false;
 };
 
 // A request for a context menu over `Window` (ours or a child). From the keyboard (Shift+F10,

@@ -11,6 +11,8 @@ void BrowserPanel::Attach(HWND drives, HWND directories, HWND files, HWND filter
                           const std::string& filter) {
     browser_.Attach(drives, directories, files, filters, filter);
     files_ = files;
+    directories_ = directories;
+    ReportMouseToParent(directories);
     ReportMouseToParent(files);
 }
 
@@ -43,8 +45,35 @@ void BrowserPanel::AddFocusedFile(Playlist& playlist) {
     AddFileByType(playlist, name.empty() ? name : DirectoryPrefix() + name, -1, true, false);
 }
 
-void BrowserPanel::FileListMouseDown(const MouseEvent& event) {
+namespace {
+
+bool IsPlainLeftPress(const MouseEvent& event) {
+    return event.Action == MouseAction::Press && event.Button == MouseButton::Left && !event.Shift &&
+           !event.Control;
+}
+
+} // namespace
+
+bool BrowserPanel::FileListMouseDown(const MouseEvent& event, bool fileDragStartsDrag) {
+    if (!IsPlainLeftPress(event)) {
+        return false;
+    }
+    const std::string name = browser_.FocusedFileName();
+    dragPath_ = name.empty() ? name : DirectoryPrefix() + name;
+    return fileDragStartsDrag && !dragPath_.empty();
+}
+
+bool BrowserPanel::DirectoryListMouseDown(const MouseEvent& event) {
+    if (!IsPlainLeftPress(event)) {
+        return false;
+    }
     lastMousePoint_ = event.Point;
+    const std::string path = browser_.DirectoryPathAt(ListRowAt(directories_, event.Point));
+    if (path.empty()) {
+        return false;
+    }
+    dragPath_ = path;
+    return true;
 }
 
 void BrowserPanel::FileListMouseMove(const MouseEvent& event) {

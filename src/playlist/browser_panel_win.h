@@ -30,10 +30,17 @@ public:
     // A double-click on the file list: its focused file appended, a playlist file expanded.
     void AddFocusedFile(Playlist& playlist);
 
-    // Mouse messages over the file list; each records the point.
-    void FileListMouseDown(const MouseEvent& event);
+    // The path a drag from the file list or the directory list carries.
+    const std::string& DragPath() const { return dragPath_; }
+
+    // Mouse messages over the file list; moves and releases record the point. A plain left
+    // press takes the focused, selected file as the drag path: true when a drag begins.
+    bool FileListMouseDown(const MouseEvent& event, bool fileDragStartsDrag);
     void FileListMouseMove(const MouseEvent& event);
     void FileListMouseUp(const MouseEvent& event);
+    // A plain left press on the directory list records the point and takes the row's
+    // directory as the drag path: true when a drag begins.
+    bool DirectoryListMouseDown(const MouseEvent& event);
 
 private:
     // The browsed directory with its trailing "\".
@@ -42,6 +49,8 @@ private:
     FileBrowser browser_;
     POINT& lastMousePoint_;
     HWND files_ = nullptr;
+    HWND directories_ = nullptr;
+    std::string dragPath_;
     int filePopupIndex_ = -1;
 };
 

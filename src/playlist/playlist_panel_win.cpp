@@ -63,9 +63,40 @@ void PlaylistPanel::DropFiles(const std::vector<std::string>& paths, POINT point
     UpdateTimeTotals();
 }
 
-void PlaylistPanel::MouseDown(const MouseEvent& event) {
+bool PlaylistPanel::MouseDown(const MouseEvent& event, bool dragMovesTracks) {
     lastMousePoint_ = event.Point;
     pressedIndex_ = listBox1_.RowAt(event.Point);
+    return event.Action == MouseAction::Press && event.Button == MouseButton::Left && !event.Shift &&
+           !event.Control && dragMovesTracks && pressedIndex_ != -1;
+}
+
+void PlaylistPanel::DragOver(DragSource source, POINT point) {
+    if (source != DragSource::Playlist) {
+        return;
+    }
+    lastMousePoint_ = point;
+    const int row = listBox1_.RowAt(point);
+    if (row != -1 && row != pressedIndex_ && pressedIndex_ != -1) {
+        playlist_.MoveTrack(pressedIndex_, row);
+        pressedIndex_ = row;
+        playlist_.SetSelected(row, true); // the move cleared it
+    }
+}
+
+void PlaylistPanel::DragDrop(DragSource source, POINT point, const std::string& dragPath, bool recurse,
+                             AddProgress& progress) {
+    if (source == DragSource::Playlist) {
+        return;
+    }
+    lastMousePoint_ = point;
+    if (source == DragSource::FileList) {
+        AddFileByType(playlist_, dragPath, listBox1_.RowAt(point), true, true);
+    } else {
+        const std::string directory =
+            dragPath.empty() || dragPath.back() != '\\' ? dragPath + '\\' : dragPath;
+        AddDirectory(playlist_, directory, recurse, listBox1_.InsertionPositionAt(point), &progress);
+    }
+    UpdateTimeTotals();
 }
 
 void PlaylistPanel::MouseMove(const MouseEvent& event) {

@@ -4,6 +4,7 @@
 
 #include "framework/window.h"
 #include "playlist/adding_win.h"
+#include "playlist/drag_source.h"
 #include "playlist/mylstbox.h"
 #include "playlist/playlist.h"
 #include "playlist/totals_view.h"
@@ -47,8 +48,16 @@ public:
     // Files and directories dropped from the shell at `point` of the list, then the times.
     void DropFiles(const std::vector<std::string>& paths, POINT point, bool recurse, AddProgress& progress);
 
-    // Mouse messages over the list; each records the point.
-    void MouseDown(const MouseEvent& event);
+    // A drag over the list moves the pressed track along, row by row, keeping it selected;
+    // other sources' drags only pass.
+    void DragOver(DragSource source, POINT point);
+    // A file or a directory dragged from the browser, dropped at `point`, then the times.
+    void DragDrop(DragSource source, POINT point, const std::string& dragPath, bool recurse,
+                  AddProgress& progress);
+
+    // Mouse messages over the list; each records the point. A plain left press on a row
+    // begins a drag when `dragMovesTracks`: true then.
+    bool MouseDown(const MouseEvent& event, bool dragMovesTracks);
     void MouseMove(const MouseEvent& event);
     void MouseUp(const MouseEvent& event);
 

@@ -1,0 +1,106 @@
+// Drags between the real lists of a visible main window, with the mouse messages the lists and
+// the capturing main window receive.
+#include "app/main_controls.h"
+#include "support/main_window_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace tundeck {
+namespace {
+
+using Paths = std::vector<std::string>;
+
+class ListDragsTest : public testing::MainWindowTest {
+protected:
+    ListDragsTest() {
+        Start();
+        ShowWindow(Main().Handle(), SW_SHOW);
+        UpdateWindow(Main().Handle());
+    }
+    Playlist& Tracks() { return Main().Tracks(); }
+    Paths Names() {
+        Paths names;
+        for (const std::string& path : Tracks().Paths()) {
+            names.push_back(path.substr(path.find_last_of('\\') + 1));
+        }
+        return names;
+    }
+    // The middle of a list's row, in the list's coordinates.
+    POINT RowPoint(ControlId list, int row) {
+        RECT r{};
+        SendMessageA(Control(list), LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+        return {r.left + 10, (r.top + r.bottom) / 2};
+    }
+    void Press(ControlId list, POINT at) {
+        SendMessageA(Control(list), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    }
+    // A message the main window gets while it holds the mouse, for a point of `list`.
+    void Captured(UINT message, ControlId list, POINT at) {
+        MapWindowPoints(Control(list), Main().Handle(), &at, 1);
+        SendMessageA(Main().Handle(), message, message == WM_MOUSEMOVE ? MK_LBUTTON : 0,
+                     MAKELPARAM(at.x, at.y));
+    }
+};
+
+TEST_F(ListDragsTest, APressedTrackFollowsTheMouseRowByRowAndASmallMoveIsAClick) {
+    Main().Options().DragMovesTracks = true;
+    for (int i = 0; i < 5; ++i) {
+        Tracks().AddTrack("C:\\t" + std::to_string(i) + ".mp3", -1, false);
+    }
+    Press(IdListBox1, RowPoint(IdListBox1, 2));
+    EXPECT_EQ(GetCapture(), Main().Handle());
+    for (int row : {3, 4, 1}) {
+        Captured(WM_MOUSEMOVE, IdListBox1, RowPoint(IdListBox1, row));
+    }
+    Captured(WM_LBUTTONUP, IdListBox1, RowPoint(IdListBox1, 1));
+    EXPECT_EQ(Names(), (Paths{"t0.mp3", "t2.mp3", "t1.mp3", "t3.mp3", "t4.mp3"}));
+    EXPECT_EQ(Tracks().SelectedRows(), (std::vector<int>{1}));
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    // Less than five pixels: no drag, and the release is the list's own.
+    POINT at = RowPoint(IdListBox1, 3);
+    Press(IdListBox1, at);
+    at.y += 3;
+    Captured(WM_MOUSEMOVE, IdListBox1, at);
+    Captured(WM_LBUTTONUP, IdListBox1, at);
+    EXPECT_EQ(Names(), (Paths{"t0.mp3", "t2.mp3", "t1.mp3", "t3.mp3", "t4.mp3"}));
+    EXPECT_EQ(Main().Status().Text(SelectedTimePanel), "Sel. time: 0:00");
+
+    // Escape (the dialog keys' cancel) ends an active drag where it is, without a drop.
+    Press(IdListBox1, RowPoint(IdListBox1, 0));
+    Captured(WM_MOUSEMOVE, IdListBox1, RowPoint(IdListBox1, 2));
+    SendMessageA(Main().Handle(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Names(), (Paths{"t2.mp3", "t1.mp3", "t0.mp3", "t3.mp3", "t4.mp3"}));
+}
+
+TEST_F(ListDragsTest, AFileOrADirectoryFromTheBrowserDropsWhereItIsLetGo) {
+    std::filesystem::create_directories(programDir.Path() / "music" / "sub");
+    const std::string header("\xFF\xF3\x10\x00", 4);
+    for (const char* name : {"music\\a.mp3", "music\\sub\\b.mp3"}) {
+        programDir.Write(name, header + std::string(996, '\0'));
+    }
+    ASSERT_TRUE(Main().Browser().ChangeDirectory(programDir.File("music")));
+    Tracks().AddTrack("C:\\x.mp3", -1, false);
+
+    Press(IdFileListBox1, RowPoint(IdFileListBox1, 0));
+    Captured(WM_MOUSEMOVE, IdListBox1, RowPoint(IdListBox1, 0));
+    Captured(WM_LBUTTONUP, IdListBox1, RowPoint(IdListBox1, 0));
+    EXPECT_EQ(Names(), (Paths{"a.mp3", "x.mp3"}));
+    EXPECT_EQ(Tracks().SelectedRows(), (std::vector<int>{0}));
+
+    // The open directory's row, dropped below the last row, without its subdirectories.
+    Main().Options().RecurseDroppedDirectories = false;
+    const int open = static_cast<int>(SendMessageA(Control(IdDirectoryListBox1), LB_GETCOUNT, 0, 0)) - 2;
+    POINT below = RowPoint(IdListBox1, 1);
+    below.y += 40;
+    Press(IdDirectoryListBox1, RowPoint(IdDirectoryListBox1, open));
+    Captured(WM_MOUSEMOVE, IdListBox1, below);
+    Captured(WM_LBUTTONUP, IdListBox1, below);
+    EXPECT_EQ(Names(), (Paths{"a.mp3", "x.mp3", "a.mp3"}));
+    EXPECT_EQ(Main().Status().Text(TotalTimePanel), "Total time: 0:02");
+    SetCurrentDirectoryA(currentDirectory.Start().c_str());
+}
+
+} // namespace
+} // namespace tundeck
