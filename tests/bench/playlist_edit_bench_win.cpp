@@ -154,6 +154,19 @@ void TimeAdding(tundeck::Form1& form, const TempDir& dir) {
         "(target: at most 1.20)\n",
         form.Tracks().Count(), TreeDirectories + TreeDirectories / 100 + 1, add, walk, add / walk);
 
+    const double drop = MedianMs(window, clear, [&] {
+        tundeck::AddDroppedFiles(form.Tracks(), {tree.substr(0, tree.size() - 1)}, -1, true, nullptr);
+        form.UpdateTimeTotals();
+    });
+    const double fromList = MedianMs(window, clear, [&] {
+        tundeck::AddDirectory(form.Tracks(), tree, true, -1, nullptr);
+        form.UpdateTimeTotals();
+    });
+    std::printf(
+        "Desktop drop of the tree with its totals: %.1f ms, AddDirectory with its totals %.1f ms, ratio %.2f "
+        "(target: at most 1.20)\n",
+        drop, fromList, drop / fromList);
+
     // One flat directory of as many files, in the browser.
     const std::string flat = dir.File("flat");
     std::filesystem::create_directory(flat);
