@@ -66,6 +66,17 @@ TEST_F(ListDragsTest, APressedTrackFollowsTheMouseRowByRowAndASmallMoveIsAClick)
     EXPECT_EQ(Names(), (Paths{"t0.mp3", "t2.mp3", "t1.mp3", "t3.mp3", "t4.mp3"}));
     EXPECT_EQ(Main().Status().Text(SelectedTimePanel), "Sel. time: 0:00");
 
+    // With Shift held the press selects as the list does, and starts no drag.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    Press(IdListBox1, RowPoint(IdListBox1, 4));
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_NE(GetCapture(), Main().Handle());
+    SendMessageA(Control(IdListBox1), WM_LBUTTONUP, 0, 0);
+
     // Escape (the dialog keys' cancel) ends an active drag where it is, without a drop.
     Press(IdListBox1, RowPoint(IdListBox1, 0));
     Captured(WM_MOUSEMOVE, IdListBox1, RowPoint(IdListBox1, 2));
