@@ -80,4 +80,13 @@ bool ApplicationWindow::OnClose() {
     return true;
 }
 
+bool MinimizeProgram(HWND main) {
+    HWND application = GetWindow(main, GW_OWNER);
+    if (application == nullptr) {
+        return false;
+    }
+    ShowWindow(application, SW_MINIMIZE);
+    return true;
+}
+
 } // namespace tundeck

@@ -29,4 +29,8 @@ private:
     std::vector<HWND> hidden_; // the program's windows the minimising hid
 };
 
+// The program minimises as a whole, through the window that stands for it on the taskbar, the
+// owner of `main`; false when `main` has none.
+bool MinimizeProgram(HWND main);
+
 } // namespace tundeck

@@ -92,16 +92,6 @@ void Form1::OnPaint() {
     }
 }
 
-bool Form1::OnMinimize() {
-    // The program minimises as a whole, through the window that stands for it on the taskbar.
-    HWND application = GetWindow(Handle(), GW_OWNER);
-    if (application == nullptr) {
-        return false;
-    }
-    ShowWindow(application, SW_MINIMIZE);
-    return true;
-}
-
 bool Form1::OnDrawItem(int /*id*/, const DRAWITEMSTRUCT& item) {
     return player_.DrawItem(item) || browser_.Browser().OnDrawItem(item);
 }

@@ -2,6 +2,7 @@
 // The main window: a switchboard that creates the controls, runs the start-up and shut-down
 // sequences and hands each event to the panel that owns its control.
 
+#include "app/application_window_win.h"
 #include "app/main_controls_win.h"
 #include "app/settings.h"
 #include "framework/controls_win.h"
@@ -99,7 +100,7 @@ protected:
     void OnSize(int width, int height) override;
     void OnPaint() override;
     void OnEndSession(bool ending) override;
-    bool OnMinimize() override;
+    bool OnMinimize() override { return MinimizeProgram(Handle()); }
     bool OnMouse(const MouseEvent& event) override { return drags_.Mouse(event); }
     bool OnSetCursor() override { return drags_.Dragging(); }
     void OnCaptureChanged(HWND newCapture) override { drags_.CaptureChanged(Handle(), newCapture); }
@@ -115,7 +116,6 @@ protected:
 private:
     void CreateMenuAndShortcuts();
     void AttachPanels();
-    bool LocatePlayer();
     void FillPlaylist();
     void ShutDown();
 
@@ -142,7 +142,8 @@ private:
     std::function<void()> showAboutDialog_ = [] {};
     bool showAboutOnFirstPaint_ = false;
     bool startCancelled_ = false;
-    bool playlistKnown_ = false; // start-up got as far as filling the playlist
+    bool playlistKnown_ = false;     // start-up filled the playlist
+    unsigned untouchedRevision_ = 0; // the playlist as a start-up cut short left it
     bool shutDown_ = false;
 };
 

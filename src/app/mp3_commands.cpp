@@ -74,7 +74,10 @@ void Form1::OnCommand(int id, int code, HWND control) {
 }
 
 void Form1::RunCommand(int id, int code) {
-    RunCommandRoute(*this, Commands, id, code);
+    if (HasCommandRoute(Commands, id, code)) {
+        drags_.Cancel(); // a command acts on rows that a drag must not move any more
+        RunCommandRoute(*this, Commands, id, code);
+    }
 }
 
 void Form1::OnChildMouse(int id, const MouseEvent& event) {
@@ -85,7 +88,13 @@ bool Form1::OnListKey(HWND list, int key) {
     if (Browser().OnKeyToItem(list, key)) {
         return true;
     }
-    return playlist_.IsList(list) && RunKeyRoute(*this, PlaylistKeys, key, GetKeyState(VK_CONTROL) < 0);
+    const auto handler = FindKeyRoute(PlaylistKeys, key, GetKeyState(VK_CONTROL) < 0);
+    if (!playlist_.IsList(list) || handler == nullptr) {
+        return false;
+    }
+    drags_.Cancel(); // the rows change under a drag no more
+    (this->*handler)();
+    return true;
 }
 
 void Form1::OnUpDown(int id, int /*position*/, int delta) {

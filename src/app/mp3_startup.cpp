@@ -28,7 +28,8 @@ void Form1::OnCreate() {
     UpdatePopupDefaults();
     AdoptPlayerWindow(player_.Control());
     OnResize();
-    if (!LocatePlayer()) {
+    showAboutOnFirstPaint_ = settings_.PlayerExecutable.empty();
+    if (!LocatePlayer(Ui(), Owner(), settings_.PlayerExecutable)) {
         startCancelled_ = true;
         return;
     }
@@ -36,23 +37,20 @@ void Form1::OnCreate() {
     UpdateTimeTotals();
 }
 
-bool Form1::LocatePlayer() {
-    const std::string remembered = CurrentDirectory();
-    showAboutOnFirstPaint_ = settings_.PlayerExecutable.empty();
-    const bool located = tundeck::LocatePlayer(Ui(), Owner(), settings_.PlayerExecutable);
-    SetCurrentDirectoryA(remembered.c_str());
-    return located;
-}
-
 void Form1::FillPlaylist() {
-    playlistKnown_ = true;
-    if (!arguments_.empty()) {
-        if (AddCommandLineFiles(Tracks(), arguments_, settings_.AutoPlayArguments)) {
-            Button4Click();
+    try {
+        if (!arguments_.empty()) {
+            if (AddCommandLineFiles(Tracks(), arguments_, settings_.AutoPlayArguments)) {
+                Button4Click();
+            }
+        } else if (settings_.RememberPlaylist) {
+            ReadPlaylistFile(Tracks(), TempPlaylistPath(programDirectory_), -1, false);
         }
-    } else if (settings_.RememberPlaylist) {
-        ReadPlaylistFile(Tracks(), TempPlaylistPath(programDirectory_), -1, false);
+    } catch (...) {
+        untouchedRevision_ = Tracks().Revision(); // what a failed fill left is not the user's playlist
+        throw;
     }
+    playlistKnown_ = true;
 }
 
 void Form1::OnDestroy() {
@@ -72,7 +70,7 @@ void Form1::ShutDown() {
     // The whole playlist is remembered whatever the option says; the option decides whether the
     // next run reads it back. A start-up cut short before it read the remembered playlist
     // leaves the file as it was, unless the playlist has been changed since.
-    if (playlistKnown_ || Tracks().Revision() != 0) {
+    if (playlistKnown_ || Tracks().Revision() != untouchedRevision_) {
         WritePlaylistFile(TempPlaylistPath(programDirectory_), Tracks().Paths());
     }
     WriteSettingsFile(SettingsPath(programDirectory_), settings_, Browser().Directory(),

@@ -7,6 +7,12 @@
 namespace tundeck {
 
 bool LocatePlayer(UserInteraction& ui, WindowHandle owner, std::string& executable) {
+    // The dialog may change the current directory, which the browser's names rely on.
+    const std::string remembered = CurrentDirectory();
+    struct Restore {
+        const std::string& directory;
+        ~Restore() { SetCurrentDirectoryA(directory.c_str()); }
+    } restore{remembered};
     while (!FileExists(executable)) {
         FileDialogOptions options;
         options.Title = "Please locate the Melvane3-executable";

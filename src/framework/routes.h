@@ -29,6 +29,16 @@ template <typename Owner> struct KeyRoute {
     void (Owner::*Handler)();
 };
 
+template <typename Owner, std::size_t N>
+bool HasCommandRoute(const CommandRoute<Owner> (&routes)[N], int id, int code) {
+    for (const CommandRoute<Owner>& route : routes) {
+        if (route.Id == id && (route.Code == AnyCode || route.Code == code)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Runs the route for `id` and `code`; false when there is none.
 template <typename Owner, std::size_t N>
 bool RunCommandRoute(Owner& owner, const CommandRoute<Owner> (&routes)[N], int id, int code) {
@@ -52,15 +62,15 @@ bool RunMouseRoute(Owner& owner, const MouseRoute<Owner> (&routes)[N], int id, c
     return false;
 }
 
+// The handler for `key`, or nothing.
 template <typename Owner, std::size_t N>
-bool RunKeyRoute(Owner& owner, const KeyRoute<Owner> (&routes)[N], int key, bool control) {
+auto FindKeyRoute(const KeyRoute<Owner> (&routes)[N], int key, bool control) -> void (Owner::*)() {
     for (const KeyRoute<Owner>& route : routes) {
         if (route.Key == key && route.Control == control) {
-            (owner.*route.Handler)();
-            return true;
+            return route.Handler;
         }
     }
-    return false;
+    return nullptr;
 }
 
 // No identifier is routed twice for the same code; a menu command (AnyCode) has no other route.

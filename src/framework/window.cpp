@@ -45,7 +45,8 @@ std::optional<MouseEvent> DecodeMouse(UINT message, WPARAM keys, LPARAM lParam) 
                               m.Button,
                               {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
                               (keys & MK_SHIFT) != 0,
-                              (keys & MK_CONTROL) != 0};
+                              (keys & MK_CONTROL) != 0,
+                              (keys & MK_LBUTTON) != 0};
         }
     }
     return std::nullopt;
@@ -53,7 +54,8 @@ std::optional<MouseEvent> DecodeMouse(UINT message, WPARAM keys, LPARAM lParam) 
 
 // A child's report carries no key flags; the keyboard state is that of the message's time.
 WPARAM KeysNow() {
-    return (GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0);
+    return (GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0) |
+           (GetKeyState(VK_LBUTTON) < 0 ? MK_LBUTTON : 0);
 }
 
 // Owns a shell drop: released on every path, the handler's errors included.

@@ -25,6 +25,7 @@ struct MouseEvent {
     POINT Point{};
     bool Shift = false; // held at the time of the message
     bool Control = false;
+    bool LeftHeld = false; // the left button is down
 };
 
 // A request for a context menu over `Window` (ours or a child). From the keyboard (Shift+F10,

@@ -81,8 +81,8 @@ void BrowserPanel::FileListMouseMove(const MouseEvent& event) {
 }
 
 void BrowserPanel::FileListMouseUp(const MouseEvent& event) {
-    lastMousePoint_ = event.Point;
     if (event.Button == MouseButton::Right) {
+        lastMousePoint_ = event.Point;
         filePopupIndex_ = ListRowAt(files_, event.Point);
     }
 }

@@ -33,7 +33,7 @@ public:
     // The path a drag from the file list or the directory list carries.
     const std::string& DragPath() const { return dragPath_; }
 
-    // Mouse messages over the file list; moves and releases record the point. A plain left
+    // Mouse messages over the file list; moves and right-button releases record the point. A plain left
     // press takes the focused, selected file as the drag path: true when a drag begins.
     bool FileListMouseDown(const MouseEvent& event, bool fileDragStartsDrag);
     void FileListMouseMove(const MouseEvent& event);

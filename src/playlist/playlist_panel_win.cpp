@@ -59,7 +59,9 @@ void PlaylistPanel::DropFiles(const std::vector<std::string>& paths, POINT point
                               AddProgress& progress) {
     // Where the shell dropped them on the list, not the last point some other control recorded:
     // a drag from the desktop moves no mouse over the list that we hear of.
-    AddDroppedFiles(playlist_, paths, listBox1_.InsertionPositionAt(point), recurse, &progress);
+    // Below the last row they append, in the order dropped.
+    const int position = listBox1_.InsertionPositionAt(point);
+    AddDroppedFiles(playlist_, paths, position == playlist_.Count() ? -1 : position, recurse, &progress);
     UpdateTimeTotals();
 }
 
@@ -76,7 +78,7 @@ void PlaylistPanel::DragOver(DragSource source, POINT point) {
     }
     lastMousePoint_ = point;
     const int row = listBox1_.RowAt(point);
-    if (row != -1 && row != pressedIndex_ && pressedIndex_ != -1) {
+    if (row != -1 && row != pressedIndex_ && pressedIndex_ >= 0 && pressedIndex_ < playlist_.Count()) {
         playlist_.MoveTrack(pressedIndex_, row);
         pressedIndex_ = row;
         playlist_.SetSelected(row, true); // the move cleared it
@@ -104,9 +106,9 @@ void PlaylistPanel::MouseMove(const MouseEvent& event) {
 }
 
 void PlaylistPanel::MouseUp(const MouseEvent& event) {
-    lastMousePoint_ = event.Point;
     if (event.Button == MouseButton::Right) {
-        popupIndex_ = listBox1_.RowAt(event.Point);
+        // The row the latest press or movement left the mouse over, not the release point.
+        popupIndex_ = listBox1_.RowAt(lastMousePoint_);
     } else if (event.Button == MouseButton::Left) {
         UpdateTimeTotals(); // a selection made with the mouse shows its time at once
     }

@@ -55,7 +55,7 @@ public:
     void DragDrop(DragSource source, POINT point, const std::string& dragPath, bool recurse,
                   AddProgress& progress);
 
-    // Mouse messages over the list; each records the point. A plain left press on a row
+    // Mouse messages over the list; presses and moves record the point. A plain left press on a row
     // begins a drag when `dragMovesTracks`: true then.
     bool MouseDown(const MouseEvent& event, bool dragMovesTracks);
     void MouseMove(const MouseEvent& event);

@@ -10,7 +10,7 @@ constexpr ULONGLONG RepaintMilliseconds = 50;
 
 } // namespace
 
-AddFeedback::AddFeedback(StatusPanels& status, ULONGLONG (*clock)())
+AddFeedback::AddFeedback(StatusPanels& status, ULONGLONG(WINAPI* clock)())
     : status_(status), clock_(clock), previousCursor_(SetCursor(LoadCursor(nullptr, IDC_WAIT))),
       start_(clock()) {}
 

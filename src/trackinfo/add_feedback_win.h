@@ -14,7 +14,7 @@ namespace tundeck {
 class AddFeedback final : public AddProgress {
 public:
     // `clock` gives milliseconds, as GetTickCount64 does.
-    explicit AddFeedback(StatusPanels& status, ULONGLONG (*clock)() = &GetTickCount64);
+    explicit AddFeedback(StatusPanels& status, ULONGLONG(WINAPI* clock)() = &GetTickCount64);
     AddFeedback(const AddFeedback&) = delete;
     AddFeedback& operator=(const AddFeedback&) = delete;
     ~AddFeedback() override;
@@ -23,7 +23,7 @@ public:
 
 private:
     StatusPanels& status_;
-    ULONGLONG (*clock_)();
+    ULONGLONG(WINAPI* clock_)();
     HCURSOR previousCursor_;
     ULONGLONG start_;
     ULONGLONG lastShown_ = 0;

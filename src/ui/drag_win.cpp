@@ -35,7 +35,9 @@ bool DragTracker::Mouse(const MouseEvent& event) {
         return false;
     }
     const POINT screen = ToScreen(owner_, event.Point);
-    if (event.Action == MouseAction::Move) {
+    if (event.Action == MouseAction::Move && !event.LeftHeld) {
+        Cancel(); // the release went elsewhere: no drag may outlive the button
+    } else if (event.Action == MouseAction::Move) {
         Move(screen);
     } else if (event.Button == MouseButton::Right) {
         Cancel();
@@ -66,7 +68,8 @@ void DragTracker::Release(const MouseEvent& event, POINT screen) {
     if (!wasActive) {
         POINT point = screen;
         ScreenToClient(control, &point);
-        listener_.ClickReleased(source, {event.Action, event.Button, point, event.Shift, event.Control});
+        listener_.ClickReleased(source,
+                                {event.Action, event.Button, point, event.Shift, event.Control, false});
         return;
     }
     if (OverTarget(screen)) {

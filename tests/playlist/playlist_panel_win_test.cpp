@@ -132,11 +132,10 @@ TEST_F(PlaylistPanelTest, ShellDropsTakeFilesFirstThenDirectoriesAtTheDropPoint)
     Tracks().Clear();
     Main().Options().RecurseDroppedDirectories = true;
     drop({programDir.File("notes.txt"), longPath, programDir.File("one"), programDir.File("two")}, {-5, -5});
-    const Paths appended = Names();
-    ASSERT_EQ(appended.size(), 4u);
-    EXPECT_EQ(appended[0], longName);
-    EXPECT_EQ(std::set<std::string>(appended.begin() + 1, appended.end()),
-              (std::set<std::string>{"c.mp3", "d.mp3", "e.mp3"}));
+    EXPECT_EQ(Names(), (Paths{longName, "c.mp3", "d.mp3", "e.mp3"})); // outside the rows: appended in order
+    // Below the last row, too: the later directory after the earlier one.
+    drop({programDir.File("two"), programDir.File("one")}, {row.left + 3, row.bottom + 60});
+    EXPECT_EQ(Names(), (Paths{longName, "c.mp3", "d.mp3", "e.mp3", "e.mp3", "c.mp3", "d.mp3"}));
     EXPECT_TRUE(ui.Messages.empty());
 }
 
