@@ -2,6 +2,7 @@
 // editing commands on 100,000 rows, and Get All and AddDirectory on 10,000 files against the
 // bare directory walk plus the list insert. Each figure is the median of a few runs.
 #include "app/application.h"
+#include "bench/bench_tools.h"
 #include "framework/directory_search_win.h"
 #include "playlist/adding_win.h"
 #include "support/scripted_interaction.h"
@@ -22,6 +23,7 @@
 
 namespace {
 
+using tundeck::bench::PaintNow;
 using tundeck::testing::ScriptedInteraction;
 using tundeck::testing::TempDir;
 
@@ -29,16 +31,6 @@ constexpr int Repeats = 5;
 constexpr int Rows = 100'000;
 constexpr int TreeDirectories = 1'000;
 constexpr int FilesPerDirectory = 10;
-
-// Paints what the last operation left to paint, so the figures include the repaint.
-void PaintNow(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 // The median time of `work` after `prepare`, which is not timed.
 double MedianMs(HWND window, const std::function<void()>& prepare, const std::function<void()>& work) {
@@ -201,10 +193,7 @@ void TimeAdding(tundeck::Form1& form, const TempDir& dir) {
 } // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
-    InitCommonControlsEx(&controls);
+    tundeck::bench::InitControls();
 
     char start[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, start);

@@ -2,6 +2,7 @@
 // the time totals against the least their file access can cost, and the bulk playlist
 // operations on 100,000 rows. Each figure is the median of a few runs.
 #include "app/application.h"
+#include "bench/bench_tools.h"
 #include "playlist/playlist_files_win.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
@@ -21,6 +22,7 @@
 
 namespace {
 
+using tundeck::bench::PaintNow;
 using tundeck::testing::ScriptedInteraction;
 using tundeck::testing::TempDir;
 
@@ -47,16 +49,6 @@ template <typename Work> double Milliseconds(Work work) {
 void Print(const char* what, const Figures& figures) {
     const auto [least, most] = std::minmax_element(figures.runs.begin(), figures.runs.end());
     std::printf("  %-44s median %9.1f ms   (min %.1f, max %.1f)\n", what, figures.Median(), *least, *most);
-}
-
-// Paints what the last operation left to paint, so the figures include the repaint.
-void PaintNow(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
 }
 
 // The least a total can cost: one open, one four-byte read, the size and one close per file.
@@ -160,10 +152,7 @@ void TimeBulkPlaylist(tundeck::Form1& form, const TempDir& dir) {
 } // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
-    InitCommonControlsEx(&controls);
+    tundeck::bench::InitControls();
 
     TempDir dir;
     ScriptedInteraction ui;
