@@ -22,6 +22,13 @@ AddFeedback::~AddFeedback() {
 }
 
 void AddFeedback::TracksFound(std::size_t count) {
+    // Each directory of a drop counts from 1 again (a count never repeats within one add): keep
+    // one running total.
+    if (count <= lastCount_) {
+        earlier_ += lastCount_;
+    }
+    lastCount_ = count;
+    count += earlier_;
     const ULONGLONG now = clock_();
     if (now - start_ < QuietMilliseconds || (shown_ && now - lastShown_ < RepaintMilliseconds)) {
         return;

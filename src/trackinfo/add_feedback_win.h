@@ -29,6 +29,8 @@ private:
     ULONGLONG lastShown_ = 0;
     std::string previousText_;
     bool shown_ = false;
+    std::size_t lastCount_ = 0; // as the current add reported it
+    std::size_t earlier_ = 0;   // found by the adds before it in the same command
 };
 
 } // namespace tundeck

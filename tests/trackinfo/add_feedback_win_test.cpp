@@ -37,6 +37,9 @@ TEST_F(AddFeedbackTest, ALongAddCountsItsTracksAndGivesThePanelBack) {
         now = 1550;
         busy.TracksFound(13);
         EXPECT_EQ(FirstPanel(), "Adding tracks: 13");
+        now = 1600;
+        busy.TracksFound(2); // the next directory of a drop counts on
+        EXPECT_EQ(FirstPanel(), "Adding tracks: 15");
     }
     EXPECT_EQ(FirstPanel(), "a.mp3");
     EXPECT_NE(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
