@@ -35,4 +35,11 @@ std::string PathExtension(std::string_view path) {
     return LowerAscii(path.substr(dot));
 }
 
+std::string WithTrailingBackslash(std::string directory) {
+    if (directory.empty() || directory.back() != '\\') {
+        directory += '\\';
+    }
+    return directory;
+}
+
 } // namespace tundeck

@@ -16,4 +16,7 @@ std::string LowerAscii(std::string_view text);
 // Text from the last "." that stands after the last "\" and ":", lower-cased; empty if none.
 std::string PathExtension(std::string_view path);
 
+// The directory path ending in "\", as paths of its entries are made; an empty one gives "\".
+std::string WithTrailingBackslash(std::string directory);
+
 } // namespace tundeck

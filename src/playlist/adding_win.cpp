@@ -113,7 +113,7 @@ void AddDroppedFiles(Playlist& playlist, const std::vector<std::string>& paths, 
     };
     for (const std::string& path : paths) {
         if (DirectoryExists(path)) {
-            directories.push_back(path.empty() || path.back() != '\\' ? path + '\\' : path);
+            directories.push_back(WithTrailingBackslash(path));
         } else if (IsTrack(path)) {
             tracks.push_back(path);
         } else {

@@ -1,6 +1,7 @@
 #include "playlist/browser_panel_win.h"
 
 #include "framework/controls_win.h"
+#include "framework/text.h"
 
 #include <cstddef>
 #include <vector>
@@ -25,11 +26,7 @@ std::optional<std::string> BrowserPanel::PopupFileName() const {
 }
 
 std::string BrowserPanel::DirectoryPrefix() const {
-    std::string directory = browser_.Directory();
-    if (directory.empty() || directory.back() != '\\') {
-        directory += '\\';
-    }
-    return directory;
+    return WithTrailingBackslash(browser_.Directory());
 }
 
 void BrowserPanel::AddAllFiles(Playlist& playlist, AddProgress& progress) {

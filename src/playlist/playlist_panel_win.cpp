@@ -1,5 +1,7 @@
 #include "playlist/playlist_panel_win.h"
 
+#include "framework/text.h"
+
 #include <commctrl.h>
 
 namespace tundeck {
@@ -94,9 +96,8 @@ void PlaylistPanel::DragDrop(DragSource source, POINT point, const std::string& 
     if (source == DragSource::FileList) {
         AddFileByType(playlist_, dragPath, listBox1_.RowAt(point), true, true);
     } else {
-        const std::string directory =
-            dragPath.empty() || dragPath.back() != '\\' ? dragPath + '\\' : dragPath;
-        AddDirectory(playlist_, directory, recurse, listBox1_.InsertionPositionAt(point), &progress);
+        AddDirectory(playlist_, WithTrailingBackslash(dragPath), recurse,
+                     listBox1_.InsertionPositionAt(point), &progress);
     }
     UpdateTimeTotals();
 }
