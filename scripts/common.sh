@@ -4,7 +4,8 @@
 TUNDECK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_ROOT="$TUNDECK_ROOT/build"
 
-NATIVE_PACKAGES=(g++ cmake ninja-build googletest clang-14 libclang-rt-14-dev)
+# id3v2 and python3-mutagen: the tag tools the tag tests read and write with.
+NATIVE_PACKAGES=(g++ cmake ninja-build googletest clang-14 libclang-rt-14-dev id3v2 python3-mutagen)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth)
 
 # Installs the Debian packages of the arguments that are missing.

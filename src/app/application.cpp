@@ -16,8 +16,11 @@ bool Application::Start() {
     }
     form2_.Create(form1_.Handle(), "Tundeck Setup", 440, 372);
     form3_.Create(form1_.Handle());
-    form4_.Create(form1_.Handle(), "View/Edit ID3-Tag", 443, 411);
+    form4_.Create(form1_.Handle());
     form1_.SetAboutDialog([this] { form3_.ShowAboutDialog(); });
+    form1_.Popups().SetTagDialog([this](const std::string& path, const HeaderLines& lines) {
+        form4_.ViewEditIDTag1Click(path, lines);
+    });
     return true;
 }
 
@@ -33,7 +36,16 @@ void Application::Run() {
 
 bool Application::PreTranslate(MSG& msg) {
     HWND main = form1_.Handle();
-    return TranslateAcceleratorA(main, form1_.Accelerators(), &msg) != 0 || IsDialogMessageA(main, &msg) != 0;
+    // Each window's keys stay its own: the shortcuts act only in the main window, and Tab, Enter
+    // and Escape move and act within the window that has the focus.
+    HWND window = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (window == main) {
+        return TranslateAcceleratorA(main, form1_.Accelerators(), &msg) != 0 ||
+               IsDialogMessageA(main, &msg) != 0;
+    }
+    const bool dialog = window != nullptr &&
+                        (window == form2_.Handle() || window == form3_.Handle() || window == form4_.Handle());
+    return dialog && IsDialogMessageA(window, &msg) != 0;
 }
 
 void Application::Show(int showCommand) {

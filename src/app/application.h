@@ -6,6 +6,7 @@
 #include "app/mp3.h"
 #include "app/tundeck_about.h"
 #include "framework/dialog_window.h"
+#include "trackinfo/tundeck_idtag.h"
 
 #include <string>
 
@@ -34,14 +35,14 @@ public:
     void Show(int showCommand);
     DialogWindow& Setup() { return form2_; }
     DialogWindow& About() { return form3_; }
-    DialogWindow& TagEditor() { return form4_; }
+    Form4& TagEditor() { return form4_; }
 
 private:
     ApplicationWindow application_;
     Form1 form1_;
     DialogWindow form2_;
     Form3 form3_;
-    DialogWindow form4_;
+    Form4 form4_;
 };
 
 } // namespace tundeck

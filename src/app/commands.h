@@ -15,7 +15,9 @@ enum CommandId : int {
     CmdPlaySingle,     // Play1, the playlist's popup menu
     CmdPlayFileSingle, // Playsingle1, the file list's popup menu
     CmdRemove,         // Remove1, the playlist's popup menu
-    CmdLast = CmdRemove,
+    CmdViewEditTag1,   // ViewEditIDTag1, the playlist's popup menu
+    CmdViewEditTag2,   // ViewEditIDTag2, the file list's popup menu
+    CmdLast = CmdViewEditTag2,
 };
 
 // A command and a control never share an identifier, and both fit the 16 bits of WM_COMMAND.

@@ -1,5 +1,7 @@
 #include "app/main_controls.h"
 
+#include <algorithm>
+
 #include <cstddef>
 #include <iterator>
 #include <stdexcept>
@@ -116,6 +118,12 @@ constexpr bool EveryRectangleInItsPlace() {
 }
 static_assert(EveryRectangleInItsPlace());
 
+// The headings are static text, which leaves the mouse to the window behind them.
+constexpr ControlId HoverResetControls[] = {
+    IdDirectoryListBox1, IdButton1, IdButton9, IdButton2, IdButton3,
+    IdButton4,           IdButton5, IdButton6, IdButton7, IdUpDown1,
+};
+
 } // namespace
 
 std::span<const ControlSpec> MainControls() {
@@ -129,6 +137,11 @@ const ControlSpec& MainControl(ControlId id) {
         }
     }
     throw std::out_of_range("unknown control");
+}
+
+bool ResetsHoverInfo(ControlId id) {
+    return std::find(std::begin(HoverResetControls), std::end(HoverResetControls), id) !=
+           std::end(HoverResetControls);
 }
 
 ControlId PlacedControl(LayoutControl control) {

@@ -76,6 +76,9 @@ ControlId PlacedControl(LayoutControl control);
 // Where the layout places the control `id`, if it does.
 std::optional<LayoutControl> PlacementOf(ControlId id);
 
+// The controls over which the mouse shows no track: moving over them empties the hover panels.
+bool ResetsHoverInfo(ControlId id);
+
 // The hint of the Random button, set when the window starts.
 inline constexpr const char* RandomButtonHint = "Shuffle tracks.\rSelected tracks will be played first.";
 

@@ -73,6 +73,9 @@ MainControlHandles CreateMainControls(HWND parent, HFONT font, Tooltips& tooltip
         HWND control =
             info.Kind == ControlKind::Splitter ? createSplitter(info) : CreateMainControl(parent, info, font);
         handles.Set(info.Id, control);
+        if (ResetsHoverInfo(info.Id)) {
+            ReportMouseToParent(control);
+        }
         if (info.HintShown && info.Hint[0] != '\0') {
             tooltips.Add(control, info.Hint);
         }

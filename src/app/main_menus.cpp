@@ -15,10 +15,33 @@ constexpr MenuItemSpec MainMenu[] = {
     {nullptr, 0},
 };
 
+constexpr const char* Separator = "--------------------------";
+
+// Commands on the left; after a bar, the information items, which do nothing when clicked.
 constexpr MenuItemSpec PlaylistPopup[] = {
     {"Play from here", CmdPlayFromHere},
     {"Play single", CmdPlaySingle},
     {"Remove", CmdRemove},
+    {Separator, 0, MenuItemDisabled},
+    {"View/Edit ID3-Tag", CmdViewEditTag1},
+    {"", 0, MenuItemColumnBreak},
+    {"", 0},
+    {"", 0},
+    {"", 0},
+    {"", 0},
+};
+
+constexpr MenuItemSpec FilePopup[] = {
+    {"Play single", CmdPlayFileSingle},
+    {Separator, 0, MenuItemDisabled},
+    {"", 0, MenuItemDisabled},
+    {"", 0, MenuItemDisabled},
+    {"View/Edit ID3-Tag", CmdViewEditTag2},
+    {"", 0, MenuItemColumnBreak},
+    {"", 0},
+    {"", 0},
+    {"", 0},
+    {"", 0},
 };
 
 } // namespace
@@ -29,6 +52,10 @@ std::span<const MenuItemSpec> MainMenuItems() {
 
 std::span<const MenuItemSpec> PlaylistPopupItems() {
     return PlaylistPopup;
+}
+
+std::span<const MenuItemSpec> FilePopupItems() {
+    return FilePopup;
 }
 
 int DefaultPlaylistCommand(bool numberAfterPlaylist, std::uint8_t doubleClickAction) {

@@ -16,11 +16,6 @@ constexpr ACCEL Shortcuts[] = {
     {FCONTROL | FVIRTKEY, 'S', CmdSavePlaylist},
 };
 
-Font CreateMainFont() {
-    return Font(CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
-}
-
 } // namespace
 
 Form1::Form1(UserInteraction& ui, std::string programDirectory, std::vector<std::string> arguments)
@@ -51,11 +46,10 @@ void Form1::CreateMenuAndShortcuts() {
     SetMenu(Handle(), BuildMenuBar(MainMenuItems()));
     accelerators_ =
         CreateAcceleratorTableA(const_cast<ACCEL*>(Shortcuts), static_cast<int>(std::size(Shortcuts)));
-    popupMenu1_ = std::make_unique<PopupMenu>(PlaylistPopupItems());
 }
 
 void Form1::AttachPanels() {
-    font_ = CreateMainFont();
+    font_ = CreateUiFont();
     controls_ = CreateMainControls(Handle(), font_.Get(), tooltips_, [this](const ControlSpec& info) {
         return layout_.CreateSplitter(*PlacementOf(info.Id), Handle(), info.Id, DesignRectOf(info));
     });
@@ -71,11 +65,6 @@ void Form1::AttachPanels() {
     }
     layout_.Attach(Handle(), placed);
     drags_.Attach(Handle(), Control(IdListBox1), Control(IdFileListBox1), Control(IdDirectoryListBox1));
-}
-
-void Form1::UpdatePopupDefaults() {
-    popupMenu1_->SetDefaultCommand(
-        DefaultPlaylistCommand(settings_.NumberAfterPlaylist, settings_.DoubleClickAction));
 }
 
 void Form1::OnSize(int /*width*/, int /*height*/) {

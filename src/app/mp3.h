@@ -5,6 +5,7 @@
 #include "app/application_window_win.h"
 #include "app/main_controls_win.h"
 #include "app/settings.h"
+#include "app/track_popups_win.h"
 #include "framework/controls_win.h"
 #include "framework/window.h"
 #include "player/player_panel_win.h"
@@ -39,6 +40,7 @@ public:
     Playlist& Tracks() { return playlist_.Tracks(); }
     FileBrowser& Browser() { return browser_.Browser(); }
     StatusPanels& Status() { return status_; }
+    TrackPopups& Popups() { return popups_; }
     HWND Control(ControlId id) const { return controls_[id]; }
     HACCEL Accelerators() const { return accelerators_; }
     int PressedIndex() const { return playlist_.PressedIndex(); }
@@ -78,17 +80,21 @@ public:
     void ListBoxEnter();
     void ListBoxMouseDown(const MouseEvent& event) { drags_.ListBoxMouseDown(event); }
     void ListBoxMouseMove(const MouseEvent& event) { playlist_.MouseMove(event); }
-    void ListBoxMouseUp(const MouseEvent& event) { playlist_.MouseUp(event); }
+    void ListBoxMouseUp(const MouseEvent& event);
     void FileListBox1MouseDown(const MouseEvent& event) { drags_.FileListBox1MouseDown(event); }
     void DirectoryListBox1MouseDown(const MouseEvent& event) { drags_.DirectoryListBox1MouseDown(event); }
     void FileListBox1MouseMove(const MouseEvent& event) { browser_.FileListMouseMove(event); }
-    void FileListBox1MouseUp(const MouseEvent& event) { browser_.FileListMouseUp(event); }
+    void FileListBox1MouseUp(const MouseEvent& event);
+    // The mouse over the window or a control that shows no track: the hover panels emptied.
+    void MouseMove() { status_.ClearHoverInfo(); }
+    void ViewEditIDTag1Click() { popups_.ViewEditIDTag1Click(); }
+    void ViewEditIDTag2Click() { popups_.ViewEditIDTag2Click(); }
     // Lays out every control for the client size and the splitter factors.
     void OnResize() { layout_.OnResize(); }
 
     void UpdateTimeTotals() { playlist_.UpdateTimeTotals(); }
     // Marks the playlist popup's default command by the double-click action.
-    void UpdatePopupDefaults();
+    void UpdatePopupDefaults() { popups_.UpdatePopupDefaults(); }
     // Deletes one playlist row (none when out of range) and recomputes the totals.
     void RemoveTrack(int index) { playlist_.RemoveTrack(index); }
 
@@ -101,12 +107,13 @@ protected:
     void OnPaint() override;
     void OnEndSession(bool ending) override;
     bool OnMinimize() override { return MinimizeProgram(Handle()); }
-    bool OnMouse(const MouseEvent& event) override { return drags_.Mouse(event); }
+    bool OnMouse(const MouseEvent& event) override;
     bool OnSetCursor() override { return drags_.Dragging(); }
     void OnCaptureChanged(HWND newCapture) override { drags_.CaptureChanged(Handle(), newCapture); }
     bool OnActivate(bool active) override { return focus_.Activate(Handle(), active); }
     bool OnSetFocus() override { return focus_.Restore(); }
     void OnChildMouse(int id, const MouseEvent& event) override;
+    bool OnContextMenu(const ContextMenuRequest& request) override;
     void OnChildDropFiles(int id, const std::vector<std::string>& paths, POINT point) override;
     bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
     bool OnMeasureItem(int id, MEASUREITEMSTRUCT& item) override;
@@ -125,7 +132,7 @@ private:
     POINT lastMousePoint_{}; // the latest mouse position over any of the lists, in its coordinates
     StatusPanels status_;
     PlaylistPanel playlist_{settings_.ShowFullPath, lastMousePoint_, status_};
-    BrowserPanel browser_{lastMousePoint_};
+    BrowserPanel browser_{lastMousePoint_, status_};
     PlayerPanel player_;
     LayoutPanel layout_;
     ListDrags drags_{
@@ -133,10 +140,10 @@ private:
         browser_,
         status_,
         {settings_.DragMovesTracks, settings_.FileDragStartsDrag, settings_.RecurseDroppedDirectories}};
+    TrackPopups popups_{playlist_, browser_, settings_};
     Tooltips tooltips_;
     Font font_;
     HACCEL accelerators_ = nullptr;
-    std::unique_ptr<PopupMenu> popupMenu1_;
     MainControlHandles controls_;
     FocusMemory focus_;
     std::function<void()> showAboutDialog_ = [] {};

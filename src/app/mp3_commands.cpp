@@ -39,6 +39,8 @@ constexpr CommandRoute<Form1> Commands[] = {
     {CmdPlaySingle, AnyCode, &Form1::Play1Click},
     {CmdPlayFileSingle, AnyCode, &Form1::Playsingle1Click},
     {CmdRemove, AnyCode, &Form1::Remove1Click},
+    {CmdViewEditTag1, AnyCode, &Form1::ViewEditIDTag1Click},
+    {CmdViewEditTag2, AnyCode, &Form1::ViewEditIDTag2Click},
     {CmdAbout, AnyCode, &Form1::Exit2Click},
 };
 
@@ -82,6 +84,42 @@ void Form1::RunCommand(int id, int code) {
 
 void Form1::OnChildMouse(int id, const MouseEvent& event) {
     RunMouseRoute(*this, MouseRoutes, id, event);
+    if (event.Action == MouseAction::Move && ResetsHoverInfo(static_cast<ControlId>(id))) {
+        MouseMove();
+    }
+}
+
+bool Form1::OnMouse(const MouseEvent& event) {
+    if (drags_.Mouse(event)) {
+        return true;
+    }
+    if (event.Action == MouseAction::Move) {
+        MouseMove(); // the window's background and its headings
+    }
+    return false;
+}
+
+void Form1::ListBoxMouseUp(const MouseEvent& event) {
+    playlist_.MouseUp(event);
+    if (event.Button == MouseButton::Right) {
+        RunCommand(popups_.ShowPopupMenu1(Handle(), ScreenPoint(Control(IdListBox1), event.Point)), 0);
+    }
+}
+
+void Form1::FileListBox1MouseUp(const MouseEvent& event) {
+    browser_.FileListMouseUp(event);
+    if (event.Button == MouseButton::Right) {
+        RunCommand(popups_.ShowPopupMenu2(Handle(), ScreenPoint(Control(IdFileListBox1), event.Point)), 0);
+    }
+}
+
+bool Form1::OnContextMenu(const ContextMenuRequest& request) {
+    if (request.FromKeyboard) {
+        RunCommand(popups_.ShowKeyboardPopup(Handle(), request.Window), 0);
+        return true;
+    }
+    // The lists open their menus when the button is released, which is reported after this.
+    return request.Window == Control(IdListBox1) || request.Window == Control(IdFileListBox1);
 }
 
 bool Form1::OnListKey(HWND list, int key) {

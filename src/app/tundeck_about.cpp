@@ -3,25 +3,15 @@
 namespace tundeck {
 
 void Form3::Create(HWND main) {
-    main_ = main;
     DialogWindow::Create(main, "About Tundeck", 434, 302);
 }
 
 void Form3::ShowAboutDialog() {
-    EnableWindow(Handle(), TRUE);
-    ShowWindow(Handle(), SW_SHOW);
-    SetFocus(Handle());
-    BringWindowToTop(Handle());
-    EnableWindow(main_, FALSE);
+    ShowOverOwner(nullptr);
 }
 
 void Form3::CloseAboutDialog() {
-    ShowWindow(main_, SW_SHOW);
-    EnableWindow(main_, TRUE);
-    SetFocus(main_);
-    BringWindowToTop(main_);
-    EnableWindow(Handle(), FALSE);
-    ShowWindow(Handle(), SW_HIDE);
+    ReturnToOwner();
 }
 
 bool Form3::OnClose() {

@@ -17,9 +17,6 @@ public:
 
 protected:
     bool OnClose() override;
-
-private:
-    HWND main_ = nullptr;
 };
 
 } // namespace tundeck

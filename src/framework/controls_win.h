@@ -34,6 +34,15 @@ int ListRowAt(HWND list, POINT point);
 // As ListRowAt, but a point in the client area below the last row gives the row count.
 int ListInsertionPositionAt(HWND list, POINT point);
 
+// A point of `window`'s client area in screen coordinates.
+POINT ScreenPoint(HWND window, POINT client);
+
+// The row with the focus rectangle; -1 when the list is empty.
+int FocusedListRow(HWND list);
+// Where a menu opened from the keyboard for a row of a list stands: below the row's start, kept
+// inside the list when the row is scrolled out of sight; in screen coordinates.
+POINT KeyboardMenuPoint(HWND list, int row);
+
 std::string WindowText(HWND window);
 
 // Owns a GDI object.
@@ -64,6 +73,9 @@ private:
 };
 
 using Font = GdiObject<HFONT>;
+
+// The font of every window of ours: 8-point MS Sans Serif at 96 dpi.
+Font CreateUiFont();
 
 // The control of a window that had the focus when the window was last deactivated, which gets
 // it back when the window is activated again or receives the focus.
@@ -119,6 +131,14 @@ public:
     HMENU Handle() const { return menu_; }
     // The one item drawn in bold, by command; 0 for none.
     void SetDefaultCommand(int id);
+    void Enable(int id, bool enabled);
+    bool IsEnabled(int id) const;
+    // The text of the item at `position`, shown as it stands ("&" included).
+    void SetText(int position, const std::string& text);
+    std::string Text(int position) const;
+    // Opens the menu at a screen point for `owner` and waits for the user: the chosen command,
+    // 0 for none.
+    int Track(HWND owner, POINT screenPoint) const;
 
 private:
     HMENU menu_;

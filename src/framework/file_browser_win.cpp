@@ -58,17 +58,6 @@ std::vector<std::string> SortedNames(const std::set<std::string>& names) {
     return sorted;
 }
 
-std::string ListText(HWND list, int row) {
-    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, row, 0);
-    if (length == LB_ERR) {
-        return {};
-    }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
 // Fills a list box in one go with redrawing off.
 void FillList(HWND list, const std::vector<std::string>& texts) {
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
@@ -81,6 +70,17 @@ void FillList(HWND list, const std::vector<std::string>& texts) {
 }
 
 } // namespace
+
+std::string ListText(HWND list, int row) {
+    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, row, 0);
+    if (length == LB_ERR) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
 
 void FileBrowser::Attach(HWND drives, HWND directories, HWND files, HWND filters, const std::string& filter) {
     drives_ = drives;

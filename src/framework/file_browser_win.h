@@ -11,6 +11,9 @@
 
 namespace tundeck {
 
+// The text of a list box row; empty for a row it does not have.
+std::string ListText(HWND list, int row);
+
 class FileBrowser {
 public:
     // Takes over four existing controls: an owner-drawn drop-down list of drives, owner-drawn
@@ -33,6 +36,8 @@ public:
     std::vector<std::string> FileNames() const;
     std::vector<std::string> SelectedFileNames() const;
     std::string FocusedFileName() const;
+    // The name in a row of the file list; empty for none.
+    std::string FileNameAt(int row) const { return row < 0 ? std::string() : ListText(files_, row); }
     // The full path of the directory a row of the directory list stands for; empty for none.
     std::string DirectoryPathAt(int row) const;
 

@@ -18,11 +18,18 @@ void BrowserPanel::Attach(HWND drives, HWND directories, HWND files, HWND filter
 }
 
 std::optional<std::string> BrowserPanel::PopupFileName() const {
-    const std::vector<std::string> names = browser_.FileNames();
-    if (filePopupIndex_ < 0 || static_cast<std::size_t>(filePopupIndex_) >= names.size()) {
-        return std::nullopt;
-    }
-    return names[static_cast<std::size_t>(filePopupIndex_)];
+    std::string name = browser_.FileNameAt(filePopupIndex_);
+    return name.empty() ? std::nullopt : std::optional(std::move(name));
+}
+
+std::optional<std::string> BrowserPanel::PopupFilePath() const {
+    const std::optional<std::string> name = PopupFileName();
+    return name ? std::optional(DirectoryPrefix() + *name) : std::nullopt;
+}
+
+POINT BrowserPanel::TakeFocusedRowForPopup() {
+    filePopupIndex_ = FocusedListRow(files_);
+    return KeyboardMenuPoint(files_, filePopupIndex_);
 }
 
 std::string BrowserPanel::DirectoryPrefix() const {
@@ -75,6 +82,12 @@ bool BrowserPanel::DirectoryListMouseDown(const MouseEvent& event) {
 
 void BrowserPanel::FileListMouseMove(const MouseEvent& event) {
     lastMousePoint_ = event.Point;
+    const std::string name = browser_.FileNameAt(ListRowAt(files_, event.Point));
+    if (PathExtension(name) == ".mp3") {
+        status_.ShowTrackHover(name, DirectoryPrefix() + name);
+    } else {
+        status_.ClearHoverInfo();
+    }
 }
 
 void BrowserPanel::FileListMouseUp(const MouseEvent& event) {

@@ -5,6 +5,7 @@
 #include "framework/file_browser_win.h"
 #include "framework/window.h"
 #include "playlist/adding_win.h"
+#include "playlist/totals_view.h"
 
 #include <optional>
 #include <string>
@@ -13,16 +14,24 @@ namespace tundeck {
 
 class BrowserPanel {
 public:
-    // `lastMousePoint` is the main window's record of the latest mouse position over its lists.
-    explicit BrowserPanel(POINT& lastMousePoint) : lastMousePoint_(lastMousePoint) {}
+    // `lastMousePoint` is the main window's record of the latest mouse position over its lists;
+    // `status` shows the track under the mouse.
+    BrowserPanel(POINT& lastMousePoint, TotalsView& status)
+        : lastMousePoint_(lastMousePoint), status_(status) {}
 
     // Takes over the four controls; `filter` as FileBrowser::Attach takes it.
     void Attach(HWND drives, HWND directories, HWND files, HWND filters, const std::string& filter);
 
     FileBrowser& Browser() { return browser_; }
+    bool IsFileList(HWND list) const { return list == files_; }
 
     // The name in the file-list row under the last right-button release, if there is one.
     std::optional<std::string> PopupFileName() const;
+    // The full path of that file, if there is one.
+    std::optional<std::string> PopupFilePath() const;
+    // The keyboard's popup: the file list's focused row becomes the popup row. Where its menu
+    // opens, in screen coordinates.
+    POINT TakeFocusedRowForPopup();
 
     // Get All and Get Selected: the file list's (selected) ".mp3" files appended, unselected.
     void AddAllFiles(Playlist& playlist, AddProgress& progress);
@@ -48,6 +57,7 @@ private:
 
     FileBrowser browser_;
     POINT& lastMousePoint_;
+    TotalsView& status_;
     HWND files_ = nullptr;
     HWND directories_ = nullptr;
     std::string dragPath_;

@@ -1,5 +1,6 @@
 #include "playlist/playlist_panel_win.h"
 
+#include "framework/controls_win.h"
 #include "framework/text.h"
 
 #include <commctrl.h>
@@ -22,6 +23,16 @@ void PlaylistPanel::RemovePopupTrack() {
     if (popupIndex_ != -1) {
         RemoveTrack(popupIndex_);
     }
+}
+
+std::optional<std::string> PlaylistPanel::PopupPath() const {
+    return popupIndex_ >= 0 && popupIndex_ < playlist_.Count() ? std::optional(playlist_.Path(popupIndex_))
+                                                               : std::nullopt;
+}
+
+POINT PlaylistPanel::TakeFocusedRowForPopup() {
+    popupIndex_ = FocusedListRow(listBox1_.Handle());
+    return KeyboardMenuPoint(listBox1_.Handle(), popupIndex_);
 }
 
 void PlaylistPanel::RemoveSelected() {
@@ -104,6 +115,12 @@ void PlaylistPanel::DragDrop(DragSource source, POINT point, const std::string& 
 
 void PlaylistPanel::MouseMove(const MouseEvent& event) {
     lastMousePoint_ = event.Point;
+    const int row = listBox1_.RowAt(event.Point);
+    if (row == -1) {
+        totals_.ClearHoverInfo();
+    } else {
+        totals_.ShowTrackHover(playlist_.DisplayText(row), playlist_.Path(row));
+    }
 }
 
 void PlaylistPanel::MouseUp(const MouseEvent& event) {

@@ -9,6 +9,9 @@
 #include "playlist/playlist.h"
 #include "playlist/totals_view.h"
 
+#include <optional>
+#include <string>
+
 namespace tundeck {
 
 class PlaylistPanel {
@@ -28,6 +31,11 @@ public:
     // Rows of the playlist under the last press and the last right-button release; -1 for none.
     int PressedIndex() const { return pressedIndex_; }
     int PopupIndex() const { return popupIndex_; }
+    // The path of the entry in the popup row, if there is one.
+    std::optional<std::string> PopupPath() const;
+    // The keyboard's popup: the focused row becomes the popup row. Where its menu opens, in
+    // screen coordinates.
+    POINT TakeFocusedRowForPopup();
 
     void UpdateTimeTotals() { totals_.UpdateTimeTotals(playlist_); }
     // Deletes one row (none when out of range) and shows the new times.

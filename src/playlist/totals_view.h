@@ -1,5 +1,8 @@
 #pragma once
-// Where the playlist's playing times are shown: the status bar in the program.
+// Where the playlist's playing times and the track under the mouse are shown: the status bar in
+// the program.
+
+#include <string>
 
 #include "playlist/playlist.h"
 
@@ -13,6 +16,9 @@ public:
     // An empty playlist, or one with nothing selected, without reading any file.
     virtual void ShowZeroTotals() = 0;
     virtual void ShowZeroSelection() = 0;
+    // The track under the mouse, as the list shows it, with its time read afresh; none.
+    virtual void ShowTrackHover(const std::string& text, const std::string& path) = 0;
+    virtual void ClearHoverInfo() = 0;
 };
 
 } // namespace tundeck

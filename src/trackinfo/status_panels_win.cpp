@@ -1,5 +1,7 @@
 #include "trackinfo/status_panels_win.h"
 
+#include "playlist/display_text.h"
+#include "trackinfo/info_lines.h"
 #include "trackinfo/mpeg_header_win.h"
 #include "trackinfo/time_totals.h"
 
@@ -60,6 +62,12 @@ void StatusPanels::ShowZeroSelection() {
 void StatusPanels::ShowNow(const std::string& text) {
     bar_.SetText(HoverNamePanel, text);
     UpdateWindow(bar_.Handle());
+}
+
+void StatusPanels::ShowTrackHover(const std::string& text, const std::string& path) {
+    const std::string time = IsStreamEntry(path) ? StreamHoverTimeText : HoverTimeText(ReadMpegHeader(path));
+    bar_.SetText(HoverNamePanel, text);
+    bar_.SetText(HoverTimePanel, "Time: " + time);
 }
 
 void StatusPanels::ClearHoverInfo() {

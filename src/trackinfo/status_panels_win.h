@@ -25,8 +25,11 @@ public:
     void UpdateTimeTotals(const Playlist& playlist) override;
     void ShowZeroTotals() override;
     void ShowZeroSelection() override;
+    // The track under the mouse: `text` as the list shows it and its playing time, read afresh
+    // ("???" for a stream). A header that cannot be read leaves both panels as they were.
+    void ShowTrackHover(const std::string& text, const std::string& path) override;
     // No track under the mouse.
-    void ClearHoverInfo();
+    void ClearHoverInfo() override;
     // A text in the first panel at once, while the program is busy and paints nothing else.
     void ShowNow(const std::string& text);
 

@@ -1,4 +1,6 @@
-// Any four bytes and any size: no read outside the tables, and every field within its range.
+// Any four bytes and any size: no read outside the tables, every field within its range, and
+// the information lines written from it.
+#include "trackinfo/info_lines.h"
 #include "trackinfo/mpeg_header.h"
 
 #include <algorithm>
@@ -21,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool inRange = info.Version >= 1 && info.Version <= 3 && info.Layer >= 1 && info.Layer <= 4 &&
                          info.Bitrate >= 0 && info.Bitrate <= 448 && info.SampleFrequency >= 0 &&
                          info.SampleFrequency <= 48 && info.FileSize == fileSize;
-    if (!inRange || tundeck::TrackSeconds(info) < 0) {
+    const tundeck::InfoLines lines = tundeck::HeaderInfoLines(info);
+    if (!inRange || tundeck::TrackSeconds(info) < 0 || lines.Frequency.size() != 23) {
         std::abort();
     }
     return 0;

@@ -1,0 +1,79 @@
+#include "app/track_popups_win.h"
+
+#include "app/commands.h"
+#include "app/main_menus.h"
+#include "framework/text.h"
+#include "playlist/display_text.h"
+
+namespace tundeck {
+
+TrackPopups::TrackPopups(PlaylistPanel& playlist, BrowserPanel& browser, const Settings& settings)
+    : playlist_(playlist), browser_(browser), settings_(settings), popupMenu1_(PlaylistPopupItems()),
+      popupMenu2_(FilePopupItems()) {}
+
+void TrackPopups::UpdatePopupDefaults() {
+    popupMenu1_.Menu().SetDefaultCommand(
+        DefaultPlaylistCommand(settings_.NumberAfterPlaylist, settings_.DoubleClickAction));
+}
+
+int TrackPopups::ShowPopupMenu1(HWND owner, POINT screenPoint) {
+    PreparePopupMenu1();
+    return popupMenu1_.Menu().Track(owner, screenPoint);
+}
+
+int TrackPopups::ShowPopupMenu2(HWND owner, POINT screenPoint) {
+    PreparePopupMenu2();
+    return popupMenu2_.Menu().Track(owner, screenPoint);
+}
+
+int TrackPopups::ShowKeyboardPopup(HWND owner, HWND list) {
+    if (playlist_.IsList(list)) {
+        return ShowPopupMenu1(owner, playlist_.TakeFocusedRowForPopup());
+    }
+    return browser_.IsFileList(list) ? ShowPopupMenu2(owner, browser_.TakeFocusedRowForPopup()) : 0;
+}
+
+void TrackPopups::PreparePopupMenu1() {
+    PopupMenu& menu = popupMenu1_.Menu();
+    menu.Enable(CmdPlaySingle, !settings_.NumberAfterPlaylist);
+    popupMenu1_.ClearInfo();
+    const std::optional<std::string> path = playlist_.PopupPath();
+    for (int command : {CmdPlayFromHere, CmdRemove, CmdViewEditTag1}) {
+        menu.Enable(command, path.has_value());
+    }
+    if (!path) {
+        menu.Enable(CmdPlaySingle, false);
+        return;
+    }
+    if (IsStreamEntry(*path)) {
+        menu.Enable(CmdViewEditTag1, false); // a stream has no tag
+    }
+    popupMenu1_.ShowTrackInfo(*path);
+}
+
+void TrackPopups::PreparePopupMenu2() {
+    PopupMenu& menu = popupMenu2_.Menu();
+    menu.Enable(CmdPlayFileSingle, false);
+    menu.Enable(CmdViewEditTag2, false);
+    popupMenu2_.ClearInfo();
+    const std::optional<std::string> path = browser_.PopupFilePath();
+    if (path && PathExtension(*path) == ".mp3") {
+        menu.Enable(CmdPlayFileSingle, true);
+        menu.Enable(CmdViewEditTag2, true);
+        popupMenu2_.ShowTrackInfo(*path);
+    }
+}
+
+void TrackPopups::ViewEditIDTag1Click() {
+    if (const std::optional<std::string> path = playlist_.PopupPath()) {
+        openTagDialog_(*path, popupMenu1_.ShownHeaderLines());
+    }
+}
+
+void TrackPopups::ViewEditIDTag2Click() {
+    if (const std::optional<std::string> path = browser_.PopupFilePath()) {
+        openTagDialog_(*path, popupMenu2_.ShownHeaderLines());
+    }
+}
+
+} // namespace tundeck
