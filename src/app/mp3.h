@@ -80,11 +80,17 @@ public:
     void ListBoxEnter();
     void ListBoxMouseDown(const MouseEvent& event) { drags_.ListBoxMouseDown(event); }
     void ListBoxMouseMove(const MouseEvent& event) { playlist_.MouseMove(event); }
-    void ListBoxMouseUp(const MouseEvent& event);
+    void ListBoxMouseUp(const MouseEvent& event) {
+        playlist_.MouseUp(event);
+        popups_.MouseUp(Control(IdListBox1), event);
+    }
     void FileListBox1MouseDown(const MouseEvent& event) { drags_.FileListBox1MouseDown(event); }
     void DirectoryListBox1MouseDown(const MouseEvent& event) { drags_.DirectoryListBox1MouseDown(event); }
     void FileListBox1MouseMove(const MouseEvent& event) { browser_.FileListMouseMove(event); }
-    void FileListBox1MouseUp(const MouseEvent& event);
+    void FileListBox1MouseUp(const MouseEvent& event) {
+        browser_.FileListMouseUp(event);
+        popups_.MouseUp(Control(IdFileListBox1), event);
+    }
     // The mouse over the window or a control that shows no track: the hover panels emptied.
     void MouseMove() { status_.ClearHoverInfo(); }
     void ViewEditIDTag1Click() { popups_.ViewEditIDTag1Click(); }
@@ -113,7 +119,7 @@ protected:
     bool OnActivate(bool active) override { return focus_.Activate(Handle(), active); }
     bool OnSetFocus() override { return focus_.Restore(); }
     void OnChildMouse(int id, const MouseEvent& event) override;
-    bool OnContextMenu(const ContextMenuRequest& request) override;
+    bool OnContextMenu(const ContextMenuRequest& request) override { return popups_.ContextMenu(request); }
     void OnChildDropFiles(int id, const std::vector<std::string>& paths, POINT point) override;
     bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
     bool OnMeasureItem(int id, MEASUREITEMSTRUCT& item) override;
@@ -140,7 +146,7 @@ private:
         browser_,
         status_,
         {settings_.DragMovesTracks, settings_.FileDragStartsDrag, settings_.RecurseDroppedDirectories}};
-    TrackPopups popups_{playlist_, browser_, settings_};
+    TrackPopups popups_{playlist_, browser_, settings_, [this](int id) { RunCommand(id, 0); }};
     Tooltips tooltips_;
     Font font_;
     HACCEL accelerators_ = nullptr;

@@ -99,29 +99,6 @@ bool Form1::OnMouse(const MouseEvent& event) {
     return false;
 }
 
-void Form1::ListBoxMouseUp(const MouseEvent& event) {
-    playlist_.MouseUp(event);
-    if (event.Button == MouseButton::Right) {
-        RunCommand(popups_.ShowPopupMenu1(Handle(), ScreenPoint(Control(IdListBox1), event.Point)), 0);
-    }
-}
-
-void Form1::FileListBox1MouseUp(const MouseEvent& event) {
-    browser_.FileListMouseUp(event);
-    if (event.Button == MouseButton::Right) {
-        RunCommand(popups_.ShowPopupMenu2(Handle(), ScreenPoint(Control(IdFileListBox1), event.Point)), 0);
-    }
-}
-
-bool Form1::OnContextMenu(const ContextMenuRequest& request) {
-    if (request.FromKeyboard) {
-        RunCommand(popups_.ShowKeyboardPopup(Handle(), request.Window), 0);
-        return true;
-    }
-    // The lists open their menus when the button is released, which is reported after this.
-    return request.Window == Control(IdListBox1) || request.Window == Control(IdFileListBox1);
-}
-
 bool Form1::OnListKey(HWND list, int key) {
     if (Browser().OnKeyToItem(list, key)) {
         return true;

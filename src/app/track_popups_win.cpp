@@ -7,30 +7,46 @@
 
 namespace tundeck {
 
-TrackPopups::TrackPopups(PlaylistPanel& playlist, BrowserPanel& browser, const Settings& settings)
-    : playlist_(playlist), browser_(browser), settings_(settings), popupMenu1_(PlaylistPopupItems()),
-      popupMenu2_(FilePopupItems()) {}
+TrackPopups::TrackPopups(PlaylistPanel& playlist, BrowserPanel& browser, const Settings& settings,
+                         CommandRunner run)
+    : playlist_(playlist), browser_(browser), settings_(settings), run_(std::move(run)),
+      popupMenu1_(PlaylistPopupItems()), popupMenu2_(FilePopupItems()) {}
 
 void TrackPopups::UpdatePopupDefaults() {
     popupMenu1_.Menu().SetDefaultCommand(
         DefaultPlaylistCommand(settings_.NumberAfterPlaylist, settings_.DoubleClickAction));
 }
 
-int TrackPopups::ShowPopupMenu1(HWND owner, POINT screenPoint) {
+void TrackPopups::ShowPopupMenu1(HWND list, POINT screenPoint) {
     PreparePopupMenu1();
-    return popupMenu1_.Menu().Track(owner, screenPoint);
+    run_(popupMenu1_.Menu().Track(GetParent(list), screenPoint));
 }
 
-int TrackPopups::ShowPopupMenu2(HWND owner, POINT screenPoint) {
+void TrackPopups::ShowPopupMenu2(HWND list, POINT screenPoint) {
     PreparePopupMenu2();
-    return popupMenu2_.Menu().Track(owner, screenPoint);
+    run_(popupMenu2_.Menu().Track(GetParent(list), screenPoint));
 }
 
-int TrackPopups::ShowKeyboardPopup(HWND owner, HWND list) {
-    if (playlist_.IsList(list)) {
-        return ShowPopupMenu1(owner, playlist_.TakeFocusedRowForPopup());
+void TrackPopups::MouseUp(HWND list, const MouseEvent& event) {
+    if (event.Button != MouseButton::Right) {
+        return;
     }
-    return browser_.IsFileList(list) ? ShowPopupMenu2(owner, browser_.TakeFocusedRowForPopup()) : 0;
+    if (playlist_.IsList(list)) {
+        ShowPopupMenu1(list, ScreenPoint(list, event.Point));
+    } else if (browser_.IsFileList(list)) {
+        ShowPopupMenu2(list, ScreenPoint(list, event.Point));
+    }
+}
+
+bool TrackPopups::ContextMenu(const ContextMenuRequest& request) {
+    const bool playlist = playlist_.IsList(request.Window);
+    const bool files = browser_.IsFileList(request.Window);
+    if (request.FromKeyboard && playlist) {
+        ShowPopupMenu1(request.Window, playlist_.TakeFocusedRowForPopup());
+    } else if (request.FromKeyboard && files) {
+        ShowPopupMenu2(request.Window, browser_.TakeFocusedRowForPopup());
+    }
+    return playlist || files;
 }
 
 void TrackPopups::PreparePopupMenu1() {

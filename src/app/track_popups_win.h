@@ -14,21 +14,24 @@ namespace tundeck {
 
 // Shows the tag dialog for the track at a path, with the header lines the popup showed.
 using TagDialogOpener = std::function<void(const std::string& path, const HeaderLines& lines)>;
+// Runs the command chosen in a menu.
+using CommandRunner = std::function<void(int id)>;
 
 class TrackPopups {
 public:
-    TrackPopups(PlaylistPanel& playlist, BrowserPanel& browser, const Settings& settings);
+    // The menus open for the lists' parent, the main window; `run` takes their choices.
+    TrackPopups(PlaylistPanel& playlist, BrowserPanel& browser, const Settings& settings, CommandRunner run);
 
     void SetTagDialog(TagDialogOpener open) { openTagDialog_ = std::move(open); }
     // The bold item of the playlist's menu, by the double-click action and numbering.
     void UpdatePopupDefaults();
 
-    // Each prepares its menu for the popup row the panel holds and opens it at a screen point:
-    // the chosen command, 0 for none.
-    int ShowPopupMenu1(HWND owner, POINT screenPoint);
-    int ShowPopupMenu2(HWND owner, POINT screenPoint);
-    // The menu key or Shift+F10 on one of the lists: its menu for the focused row.
-    int ShowKeyboardPopup(HWND owner, HWND list);
+    // A mouse button released over one of the lists, after its panel took the popup row: the
+    // right button opens the list's menu there and runs the choice.
+    void MouseUp(HWND list, const MouseEvent& event);
+    // A context menu request: from the keyboard (the menu key, Shift+F10) on one of the lists, its
+    // menu for the focused row. True when it was the lists': the mouse's come with the release.
+    bool ContextMenu(const ContextMenuRequest& request);
 
     // The commands the release of the right button enables, and the track's information.
     void PreparePopupMenu1();
@@ -41,9 +44,14 @@ public:
     void ViewEditIDTag2Click();
 
 private:
+    // Prepares the menu for the popup row the panel holds, opens it for the list's window and
+    // runs the choice.
+    void ShowPopupMenu1(HWND list, POINT screenPoint);
+    void ShowPopupMenu2(HWND list, POINT screenPoint);
     PlaylistPanel& playlist_;
     BrowserPanel& browser_;
     const Settings& settings_;
+    CommandRunner run_;
     InfoPopup popupMenu1_;
     InfoPopup popupMenu2_;
     TagDialogOpener openTagDialog_ = [](const std::string&, const HeaderLines&) {};
