@@ -1,11 +1,13 @@
 #include "app/application.h"
 
+#include "player/player_window.h"
+
 namespace tundeck {
 
 Application::Application(UserInteraction& ui, std::string programDirectory,
                          std::vector<std::string> arguments)
-    : application_(ui), form1_(ui, std::move(programDirectory), std::move(arguments)), form2_(ui), form3_(ui),
-      form4_(ui) {}
+    : application_(ui), form1_(ui, std::move(programDirectory), std::move(arguments)),
+      form2_(ui, form1_.Options(), *this), form3_(ui), form4_(ui) {}
 
 bool Application::Start() {
     application_.Create();
@@ -14,14 +16,26 @@ bool Application::Start() {
     if (form1_.StartCancelled()) {
         return false;
     }
-    form2_.Create(form1_.Handle(), "Tundeck Setup", 440, 372);
+    form2_.Create(form1_.Handle());
     form3_.Create(form1_.Handle());
     form4_.Create(form1_.Handle());
-    form1_.SetAboutDialog([this] { form3_.ShowAboutDialog(); });
+    form1_.SetDialogs([this] { form2_.ShowSetupDialog(); }, [this] { form3_.ShowAboutDialog(); });
     form1_.Popups().SetTagDialog([this](const std::string& path, const HeaderLines& lines) {
         form4_.ViewEditIDTag1Click(path, lines);
     });
     return true;
+}
+
+void Application::SetDisplayMode(bool fullPath) {
+    form1_.Tracks().SetDisplayMode(fullPath);
+}
+
+void Application::SetPlayerWindowHandling(std::uint8_t mode) {
+    tundeck::SetPlayerWindowHandling(form1_.Player(), mode);
+}
+
+void Application::ApplyPlayerAppearance(std::int32_t appearance) {
+    tundeck::ApplyPlayerAppearance(form1_.Player(), appearance);
 }
 
 void Application::Run() {
@@ -43,9 +57,13 @@ bool Application::PreTranslate(MSG& msg) {
         return TranslateAcceleratorA(main, form1_.Accelerators(), &msg) != 0 ||
                IsDialogMessageA(main, &msg) != 0;
     }
-    const bool dialog = window != nullptr &&
-                        (window == form2_.Handle() || window == form3_.Handle() || window == form4_.Handle());
-    return dialog && IsDialogMessageA(window, &msg) != 0;
+    for (DialogWindow* dialog : {static_cast<DialogWindow*>(&form2_), static_cast<DialogWindow*>(&form3_),
+                                 static_cast<DialogWindow*>(&form4_)}) {
+        if (window != nullptr && window == dialog->Handle()) {
+            return dialog->PreTranslate(msg);
+        }
+    }
+    return false;
 }
 
 void Application::Show(int showCommand) {

@@ -5,6 +5,7 @@
 #include "app/application_window_win.h"
 #include "app/mp3.h"
 #include "app/tundeck_about.h"
+#include "app/tundeck_setup.h"
 #include "framework/dialog_window.h"
 #include "trackinfo/tundeck_idtag.h"
 
@@ -12,11 +13,11 @@
 
 namespace tundeck {
 
-class Application {
+class Application : private SetupTarget {
 public:
     // `arguments` are the words of the command line after the program's name.
     Application(UserInteraction& ui, std::string programDirectory, std::vector<std::string> arguments = {});
-    ~Application() { End(); }
+    ~Application() override { End(); }
 
     // Creates the main window (running the start-up sequence) and the three dialogs. False when
     // the user cancelled the start: no dialog is created and the run is over.
@@ -33,14 +34,20 @@ public:
     ApplicationWindow& Desktop() { return application_; }
     // Shows the program: its taskbar button, and the main window by `showCommand`.
     void Show(int showCommand);
-    DialogWindow& Setup() { return form2_; }
-    DialogWindow& About() { return form3_; }
+    Form2& Setup() { return form2_; }
+    Form3& About() { return form3_; }
     Form4& TagEditor() { return form4_; }
 
 private:
+    // What the Setup dialog acts on: the main window's playlist, the player, the popup menu.
+    void SetDisplayMode(bool fullPath) override;
+    void SetPlayerWindowHandling(std::uint8_t mode) override;
+    void ApplyPlayerAppearance(std::int32_t appearance) override;
+    void UpdatePopupDefaults() override { form1_.UpdatePopupDefaults(); }
+
     ApplicationWindow application_;
     Form1 form1_;
-    DialogWindow form2_;
+    Form2 form2_;
     Form3 form3_;
     Form4 form4_;
 };

@@ -4,14 +4,15 @@ namespace tundeck {
 
 namespace {
 
+// The "&" marks each item's access key (Alt+F opens File); it is not shown.
 constexpr MenuItemSpec MainMenu[] = {
-    {"File", 0},
-    {"Options...", CmdOptions},
-    {"Save Playlist As...\tCtrl+S", CmdSavePlaylist},
-    {"Exit", CmdExit},
+    {"&File", 0},
+    {"&Options...", CmdOptions},
+    {"&Save Playlist As...\tCtrl+S", CmdSavePlaylist},
+    {"E&xit", CmdExit},
     {nullptr, 0},
-    {"Help", 0},
-    {"About", CmdAbout},
+    {"&Help", 0},
+    {"&About", CmdAbout},
     {nullptr, 0},
 };
 

@@ -33,13 +33,18 @@ public:
     void Create();
     // The user cancelled the search for the player's executable: the run ends at once.
     bool StartCancelled() const { return startCancelled_; }
-    // How Help > About and the first paint of a first run show the About dialog.
-    void SetAboutDialog(std::function<void()> show) { showAboutDialog_ = std::move(show); }
+    // How File > Options... shows the Setup dialog, and Help > About and the first paint of a
+    // first run the About dialog.
+    void SetDialogs(std::function<void()> showSetup, std::function<void()> showAbout) {
+        showSetupDialog_ = std::move(showSetup);
+        showAboutDialog_ = std::move(showAbout);
+    }
 
     Settings& Options() { return settings_; }
     Playlist& Tracks() { return playlist_.Tracks(); }
     FileBrowser& Browser() { return browser_.Browser(); }
     StatusPanels& Status() { return status_; }
+    PlayerControl& Player() { return player_.Control(); }
     TrackPopups& Popups() { return popups_; }
     HWND Control(ControlId id) const { return controls_[id]; }
     HACCEL Accelerators() const { return accelerators_; }
@@ -74,6 +79,7 @@ public:
     void SavePlaylist1Click();
     void Exit4Click() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
     void Exit2Click() { showAboutDialog_(); }
+    void Exit1Click() { showSetupDialog_(); }
     // Keys on the playlist: Ctrl+A selects every row, Enter acts on the focused row as a
     // double-click on it would (Del is Remove Sel.).
     void ListBoxSelectAll() { playlist_.SelectAll(); }
@@ -152,6 +158,7 @@ private:
     HACCEL accelerators_ = nullptr;
     MainControlHandles controls_;
     FocusMemory focus_;
+    std::function<void()> showSetupDialog_ = [] {};
     std::function<void()> showAboutDialog_ = [] {};
     bool showAboutOnFirstPaint_ = false;
     bool startCancelled_ = false;

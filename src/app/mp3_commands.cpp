@@ -42,6 +42,7 @@ constexpr CommandRoute<Form1> Commands[] = {
     {CmdViewEditTag1, AnyCode, &Form1::ViewEditIDTag1Click},
     {CmdViewEditTag2, AnyCode, &Form1::ViewEditIDTag2Click},
     {CmdAbout, AnyCode, &Form1::Exit2Click},
+    {CmdOptions, AnyCode, &Form1::Exit1Click},
 };
 
 constexpr MouseRoute<Form1> MouseRoutes[] = {

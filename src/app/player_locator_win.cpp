@@ -6,23 +6,29 @@
 
 namespace tundeck {
 
-bool LocatePlayer(UserInteraction& ui, WindowHandle owner, std::string& executable) {
+bool AskForPlayer(UserInteraction& ui, WindowHandle owner, std::string& executable) {
     // The dialog may change the current directory, which the browser's names rely on.
     const std::string remembered = CurrentDirectory();
     struct Restore {
         const std::string& directory;
         ~Restore() { SetCurrentDirectoryA(directory.c_str()); }
     } restore{remembered};
+    FileDialogOptions options;
+    options.Title = "Please locate the Melvane3-executable";
+    options.Filter = "Executable (*.exe)|*.exe";
+    options.FileName = "Melvane3.exe";
+    const std::optional<std::string> chosen = ui.OpenFile(owner, options);
+    if (chosen) {
+        executable = *chosen;
+    }
+    return chosen.has_value();
+}
+
+bool LocatePlayer(UserInteraction& ui, WindowHandle owner, std::string& executable) {
     while (!FileExists(executable)) {
-        FileDialogOptions options;
-        options.Title = "Please locate the Melvane3-executable";
-        options.Filter = "Executable (*.exe)|*.exe";
-        options.FileName = "Melvane3.exe";
-        const std::optional<std::string> chosen = ui.OpenFile(owner, options);
-        if (!chosen) {
+        if (!AskForPlayer(ui, owner, executable)) {
             return false;
         }
-        executable = *chosen;
     }
     return true;
 }

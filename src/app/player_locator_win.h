@@ -1,5 +1,5 @@
 #pragma once
-// Finding the player's executable: the file-open dialog until an existing file is chosen.
+// Finding the player's executable with the file-open dialog.
 
 #include "framework/interaction.h"
 
@@ -7,9 +7,12 @@
 
 namespace tundeck {
 
+// Shows the dialog once; `executable` becomes the chosen path. False when the user cancels. The
+// current directory is the same afterwards.
+bool AskForPlayer(UserInteraction& ui, WindowHandle owner, std::string& executable);
+
 // While no file exists at `executable`, asks for it (a typed name of a missing file asks
-// again). False when the user cancels; `executable` then holds the last choice. The current
-// directory is the same afterwards.
+// again). False when the user cancels; `executable` then holds the last choice.
 bool LocatePlayer(UserInteraction& ui, WindowHandle owner, std::string& executable);
 
 } // namespace tundeck

@@ -1,5 +1,6 @@
 #pragma once
-// The About dialog: shown over the disabled main window, hidden again when it is closed.
+// The About dialog: the program's name, version and notices, shown over the disabled main
+// window and hidden again when it is closed.
 
 #include "framework/dialog_window.h"
 
@@ -7,6 +8,12 @@ namespace tundeck {
 
 class Form3 final : public DialogWindow {
 public:
+    enum ControlIds : int {
+        IdIcon = 350,
+        IdTitle,
+        IdButton1 = IDOK,
+    };
+
     explicit Form3(UserInteraction& ui) : DialogWindow(ui) {}
     ~Form3() override { Destroy(); }
 
@@ -17,6 +24,10 @@ public:
 
 protected:
     bool OnClose() override;
+    void OnCommand(int id, int code, HWND control) override;
+
+private:
+    Font titleFont_;
 };
 
 } // namespace tundeck

@@ -74,8 +74,10 @@ private:
 
 using Font = GdiObject<HFONT>;
 
-// The font of every window of ours: 8-point MS Sans Serif at 96 dpi.
+// The main window's font.
 Font CreateUiFont();
+// The dialogs' font: the desktop's own dialog font at 8 points.
+Font CreateDialogFont();
 
 // The control of a window that had the focus when the window was last deactivated, which gets
 // it back when the window is activated again or receives the focus.

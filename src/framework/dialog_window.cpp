@@ -24,15 +24,18 @@ void DialogWindow::Create(HWND owner, const std::string& caption, int clientWidt
                    {left, top, left + width, top + height}, owner, nullptr);
 }
 
-void DialogWindow::CreateControls(std::span<const DialogControl> controls) {
+std::vector<HWND> DialogWindow::CreateControls(std::span<const DialogControl> controls) {
     if (font_.Get() == nullptr) {
-        font_ = CreateUiFont();
+        font_ = CreateDialogFont();
     }
+    std::vector<HWND> children;
     for (const DialogControl& control : controls) {
         HWND child = CreateChild(Handle(), control.ClassName, control.Text, control.Style | WS_VISIBLE,
                                  control.ExStyle, control.Id, control.Bounds);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+        children.push_back(child);
     }
+    return children;
 }
 
 void DialogWindow::ShowOverOwner(HWND focus) {

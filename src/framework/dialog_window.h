@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 namespace tundeck {
 
@@ -26,10 +27,13 @@ public:
 
     void Create(HWND owner, const std::string& caption, int clientWidth, int clientHeight);
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
+    // The event loop's handling of a message for the dialog before it is dispatched: Tab, Enter
+    // and Escape. True when the dialog took it.
+    virtual bool PreTranslate(MSG& msg) { return IsDialogMessageA(Handle(), &msg) != 0; }
 
 protected:
-    // Creates the table's controls with the dialog's font.
-    void CreateControls(std::span<const DialogControl> controls);
+    // Creates the table's controls with the dialog's font; their windows in table order.
+    std::vector<HWND> CreateControls(std::span<const DialogControl> controls);
     // Shows the dialog in front, enabled, with the focus on `focus`; disables the owner.
     void ShowOverOwner(HWND focus);
     // Gives the owner back its input, the front and the focus; disables and hides the dialog.

@@ -155,7 +155,9 @@ void Window::DropFiles(HDROP drop, int childId) {
 }
 
 LRESULT Window::DispatchNotify(const NMHDR& header) {
-    if (header.code == UDN_DELTAPOS) {
+    if (header.code == TCN_SELCHANGE) {
+        OnTabChange(static_cast<int>(header.idFrom));
+    } else if (header.code == UDN_DELTAPOS) {
         const auto& click = reinterpret_cast<const NMUPDOWN&>(header);
         if (const std::optional<int> next = UpDownStep(click.iPos, click.iDelta, RangeOf(header.hwndFrom))) {
             OnUpDown(static_cast<int>(header.idFrom), *next, click.iDelta);

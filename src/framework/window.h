@@ -95,6 +95,8 @@ protected:
     virtual bool OnListKey(HWND /*list*/, int /*key*/) { return false; }
     // A click on an up-down control that changed its position, by `delta`.
     virtual void OnUpDown(int /*id*/, int /*position*/, int /*delta*/) {}
+    // The user chose another page of a tab control.
+    virtual void OnTabChange(int /*id*/) {}
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;

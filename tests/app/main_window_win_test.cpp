@@ -104,18 +104,18 @@ TEST_F(MainWindow, MenuHoldsItsItemsAndCtrlSSaves) {
     ASSERT_EQ(GetMenuItemCount(bar), 2);
     char text[64] = {};
     GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "File");
+    EXPECT_STREQ(text, "&File");
     GetMenuStringA(bar, 1, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "Help");
+    EXPECT_STREQ(text, "&Help");
     HMENU file = GetSubMenu(bar, 0);
-    const char* const fileItems[] = {"Options...", "Save Playlist As...\tCtrl+S", "Exit"};
+    const char* const fileItems[] = {"&Options...", "&Save Playlist As...\tCtrl+S", "E&xit"};
     ASSERT_EQ(GetMenuItemCount(file), 3);
     for (int i = 0; i < 3; ++i) {
         GetMenuStringA(file, i, text, sizeof text, MF_BYPOSITION);
         EXPECT_STREQ(text, fileItems[i]);
     }
     GetMenuStringA(GetSubMenu(bar, 1), 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ(text, "About");
+    EXPECT_STREQ(text, "&About");
 
     MSG ctrlS{Main(), WM_KEYDOWN, 'S', 0, 0, {}};
     SHORT const pressed = static_cast<SHORT>(0x8000);
