@@ -133,6 +133,34 @@ start_desktop_keeper() {
     wine "$BUILD_ROOT/mingw/tests/tools/wintool.exe" keep </dev/null >/dev/null 2>&1 &
 }
 
+# The conditions the fault tests need and Windows cannot make under Wine: a small file system to
+# fill (TUNDECK_SMALL_DISK) and a read-only program directory (TUNDECK_READONLY_DIR, holding
+# settings that name the stand-in player and a remembered playlist). Both need mount, so root;
+# without it those tests skip, saying why.
+FAULTS_DIR="$BUILD_ROOT/faults"
+prepare_fault_mounts() {
+    release_fault_mounts
+    mkdir -p "$FAULTS_DIR/small" "$FAULTS_DIR/readonly" "$FAULTS_DIR/readonly-source"
+    printf 'MelvDir=%s\r\n' "$(wine_path "$BUILD_ROOT/mingw/tests/standin_player/standin_player.exe")" \
+        >"$FAULTS_DIR/readonly-source/tundeck.ini"
+    printf 'C:\\Music\\a.mp3\r\n' >"$FAULTS_DIR/readonly-source/tmplist.m3u"
+    if mount -t tmpfs -o size=256k tmpfs "$FAULTS_DIR/small" 2>/dev/null; then
+        export TUNDECK_SMALL_DISK="$(wine_path "$FAULTS_DIR/small")\\"
+    fi
+    if mount --bind "$FAULTS_DIR/readonly-source" "$FAULTS_DIR/readonly" 2>/dev/null; then
+        if mount -o remount,bind,ro "$FAULTS_DIR/readonly" 2>/dev/null; then
+            export TUNDECK_READONLY_DIR="$(wine_path "$FAULTS_DIR/readonly")\\"
+        else
+            umount "$FAULTS_DIR/readonly" 2>/dev/null
+        fi
+    fi
+}
+
+release_fault_mounts() {
+    umount "$FAULTS_DIR/small" 2>/dev/null || true
+    umount "$FAULTS_DIR/readonly" 2>/dev/null || true
+}
+
 stop_wine_session() {
     [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true

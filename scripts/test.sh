@@ -41,14 +41,16 @@ if CC=clang-14 CXX=clang++-14 build fuzz "$BUILD_ROOT/fuzz" -DCMAKE_BUILD_TYPE=R
     run_suite fuzz "$BUILD_ROOT/fuzz" -j2
 fi
 
-trap stop_wine_session EXIT
+trap 'stop_wine_session; release_fault_mounts' EXIT
 echo "== windows build"
 if build_windows >"$LOGS/windows-build.log" 2>&1; then
     if start_xvfb; then
         prepare_wineprefix N
         start_wineserver
         start_desktop_keeper
+        prepare_fault_mounts
         run_suite windows "$BUILD_ROOT/mingw"
+        release_fault_mounts
     else
         status=1
     fi

@@ -17,6 +17,8 @@ unsigned IoCodeOf(DWORD error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
         return IoDiskFull;
+    case ERROR_WRITE_PROTECT: // a read-only volume refuses as a read-only folder does
+        return IoAccessDenied;
     default:
         return error;
     }

@@ -6,7 +6,8 @@
 namespace tundeck {
 
 void WritePlaylistFile(const std::string& fileName, const std::vector<std::string>& paths) {
-    WriteFileBytes(fileName, FormatPlaylistFile(paths));
+    // Put in place whole: a full disk leaves the remembered playlist as it was.
+    ReplaceFileBytes(fileName, FormatPlaylistFile(paths));
 }
 
 void ReadPlaylistFile(Playlist& playlist, const std::string& fileName, int position, bool select) {

@@ -14,7 +14,8 @@ inline std::string TempPlaylistPath(const std::string& programDirectory) {
     return programDirectory + "tmplist.m3u";
 }
 
-// Creates or truncates `fileName` and writes each path followed by CR LF.
+// Writes each path followed by CR LF as the whole new content of `fileName`, put in place only
+// once written, so a failed write leaves the old file as it was.
 void WritePlaylistFile(const std::string& fileName, const std::vector<std::string>& paths);
 
 // Inserts the file's ".mp3" lines from `position` on (-1 appends); a missing file adds nothing.
