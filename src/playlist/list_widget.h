@@ -32,6 +32,9 @@ public:
     // unselected. The caret, the anchor and the scrolled-to row stay where they were as far as
     // the new count allows, so a refill does not move the user's place in the list.
     virtual void ReplaceAll(const std::vector<std::string>& texts, const std::vector<int>& selected) = 0;
+    // Room for `rows` more rows ahead of a batch of inserts, so a long list is not regrown row
+    // by row; only a hint.
+    virtual void Reserve(int /*rows*/) {}
     // Bulk changes run between these; pairs nest, and the list repaints once at the outermost
     // resume.
     virtual void SuspendRedraw() = 0;

@@ -74,6 +74,7 @@ void myListBox::ReplaceAll(const std::vector<std::string>& texts, const std::vec
     const LRESULT anchor = Send(LB_GETANCHORINDEX, 0, 0);
     const LRESULT top = Send(LB_GETTOPINDEX, 0, 0);
     Send(LB_RESETCONTENT, 0, 0);
+    Reserve(static_cast<int>(texts.size()));
     for (const std::string& text : texts) {
         Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
@@ -89,6 +90,14 @@ void myListBox::ReplaceAll(const std::vector<std::string>& texts, const std::vec
     }
     Send(LB_SETCARETINDEX, static_cast<WPARAM>(std::clamp<LRESULT>(caret, 0, last)), FALSE);
     Send(LB_SETTOPINDEX, static_cast<WPARAM>(std::clamp<LRESULT>(top, 0, last)), 0);
+}
+
+void myListBox::Reserve(int rows) {
+    // The list box grows its row table a few rows at a time; copying it again and again made a
+    // million rows take many times ten times as long as a hundred thousand.
+    if (rows > 0) {
+        Send(LB_INITSTORAGE, static_cast<WPARAM>(rows), static_cast<LPARAM>(rows) * 64);
+    }
 }
 
 void myListBox::SelectRuns(const std::vector<int>& rows, int last) {

@@ -31,6 +31,7 @@ public:
     void ReplaceAll(const std::vector<std::string>& texts, const std::vector<int>& selected) override;
     void SuspendRedraw() override;
     void ResumeRedraw() override;
+    void Reserve(int rows) override;
 
     // The row whose rectangle holds `point`, -1 for none or a point outside the client area.
     int RowAt(POINT point) const;

@@ -47,6 +47,7 @@ void Playlist::AddTracks(const std::vector<std::string_view>& paths, int positio
         added.push_back({std::string(path), MakeDisplayText(path, showFullPath_)});
     }
     RedrawSuspended quiet(widget_);
+    widget_.Reserve(static_cast<int>(added.size()));
     for (std::size_t i = 0; i < added.size(); ++i) {
         widget_.InsertRow(position == -1 ? -1 : first + static_cast<int>(i), added[i].DisplayText);
     }

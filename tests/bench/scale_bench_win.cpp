@@ -130,7 +130,7 @@ void TimeOperations(tundeck::Application& app, const TempDir& dir) {
                 "x100");
     for (std::size_t op = 0; op < operations.size(); ++op) {
         const auto& f = figures[op];
-        std::printf("%-34s %12.1f %12.1f %12.1f %8.1f %8.1f\n", operations[op].Name, f[0], f[1], f[2],
+        std::printf("%-34s %12.1f %12.1f %12.1f %9.1fx %9.1fx\n", operations[op].Name, f[0], f[1], f[2],
                     f[1] / f[0], f[2] / f[1]);
     }
 }
