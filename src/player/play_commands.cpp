@@ -138,12 +138,12 @@ void PlaylistDoubleClick(PlayerControl& player, PlayHost& host, const std::vecto
     }
 }
 
-void TransportPlay(PlayerControl& player, PlayHost& host, const std::vector<std::string>& paths) {
+bool TransportPlay(PlayerControl& player, PlayHost& host, const std::vector<std::string>& paths) {
     if (FindPlayerWindow(player) != NoWindow) {
-        PressPlayerButton(player, PlayButton, 1, true);
-    } else {
-        PlayAll(player, host, paths);
+        return PressPlayerButton(player, PlayButton, 1, true);
     }
+    PlayAll(player, host, paths);
+    return true;
 }
 
 } // namespace tundeck

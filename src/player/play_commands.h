@@ -65,6 +65,7 @@ void PlaylistDoubleClick(PlayerControl& player, PlayHost& host, const std::vecto
                          int pressedIndex, const std::function<void()>& removeFocusedTrack);
 
 // The Play transport button: presses Play on a running player, otherwise plays everything.
-void TransportPlay(PlayerControl& player, PlayHost& host, const std::vector<std::string>& paths);
+// False when the running player did not answer the press.
+bool TransportPlay(PlayerControl& player, PlayHost& host, const std::vector<std::string>& paths);
 
 } // namespace tundeck

@@ -54,10 +54,10 @@ void PlayerPanel::DoubleClick(const Playlist& playlist, int pressedIndex,
 
 void PlayerPanel::TransportClick(const Playlist& playlist, int position) {
     const PlayerButton button = TransportButtons[static_cast<std::size_t>(position)].Button;
-    if (button == PlayButton) {
-        TransportPlay(player_, *this, playlist.Paths());
-    } else {
-        PressPlayerButton(player_, button, 1, false);
+    const bool answered = button == PlayButton ? TransportPlay(player_, *this, playlist.Paths())
+                                               : PressPlayerButton(player_, button, 1, false);
+    if (!answered) {
+        ui_.ShowMessage(Owner(), NoAnswerText, ApplicationTitle, MessageOk | MessageIconWarning);
     }
 }
 

@@ -46,26 +46,26 @@ WindowHandle FindPlayerWindow(PlayerControl& player) {
     return player.PlayerWindow;
 }
 
-void PressPlayerButton(PlayerControl& player, int position, int clicks, bool handleIsCurrent) {
+bool PressPlayerButton(PlayerControl& player, int position, int clicks, bool handleIsCurrent) {
     if (!handleIsCurrent) {
         FindPlayerWindow(player);
     }
     if (player.PlayerWindow == NoWindow) {
-        return;
+        return true;
     }
     WindowHandle button = player.Windows.FirstChild(player.PlayerWindow);
     for (int step = 0; step < position && button != NoWindow; ++step) {
         button = player.Windows.NextSibling(button);
     }
     // A player that stops answering would otherwise cost a timeout for every remaining message.
-    for (int click = 0; click < clicks && button != NoWindow; ++click) {
-        if (!SendClick(player, button)) {
-            break;
-        }
+    bool answered = true;
+    for (int click = 0; click < clicks && button != NoWindow && answered; ++click) {
+        answered = SendClick(player, button);
     }
     if (player.Options.PlayerWindowHandling == HandlingRaiseAtOperation) {
         player.Windows.Raise(player.PlayerWindow);
     }
+    return answered;
 }
 
 void ApplyPlayerAppearance(PlayerControl& player, std::int32_t appearance) {

@@ -79,8 +79,9 @@ struct PlayerControl {
 WindowHandle FindPlayerWindow(PlayerControl& player);
 
 // Clicks the child at `position` `clicks` times, then raises the window under handling mode 2.
-// With `handleIsCurrent` the last lookup is used instead of a new one.
-void PressPlayerButton(PlayerControl& player, int position, int clicks, bool handleIsCurrent);
+// With `handleIsCurrent` the last lookup is used instead of a new one. False when the player
+// stopped answering: the clicks not yet sent are dropped.
+bool PressPlayerButton(PlayerControl& player, int position, int clicks, bool handleIsCurrent);
 
 // Gives the window the menu state and size of `appearance` and places it by the handling mode.
 void ApplyPlayerAppearance(PlayerControl& player, std::int32_t appearance);

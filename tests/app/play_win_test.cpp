@@ -116,5 +116,26 @@ TEST_F(PlayCommands, AMissingPlayerIsReportedAndNothingIsPressed) {
     EXPECT_EQ(PlayerWindow(), nullptr);
 }
 
+TEST_F(PlayCommands, APlayerThatStopsAnsweringIsToldOfAndPressedOnce) {
+    SetEnvironmentVariableA("TUNDECK_STANDIN_HANG", "1"); // the player started below inherits it
+    Start();
+    Click(Control(IdButton4));
+    SetEnvironmentVariableA("TUNDECK_STANDIN_HANG", nullptr);
+    ASSERT_NE(PlayerWindow(), nullptr);
+    Click(Control(IdBitBtn5)); // Next: a press the player never returns from; we do
+    EXPECT_TRUE(LogHas("hang"));
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.Messages[0].Text, NoAnswerText);
+    const std::string logged = testing::ReadWholeFile(log);
+    EXPECT_EQ(logged.find("hang"), logged.rfind("hang")); // pressed once, not again
+    DWORD process = 0;
+    GetWindowThreadProcessId(PlayerWindow(), &process);
+    HANDLE player = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);
+    TerminateProcess(player, 0);
+    WaitForSingleObject(player, 5000);
+    CloseHandle(player);
+    WaitUntil([] { return PlayerWindow() == nullptr; });
+}
+
 } // namespace
 } // namespace tundeck

@@ -75,38 +75,28 @@ void Fill(tundeck::Playlist& playlist, const std::vector<std::string>& paths, in
 struct Operation {
     const char* Name;
     int EveryNth; // the selection it starts from
-    std::function<void(tundeck::Application&, const std::string& file)> Work;
+    std::function<void()> Work;
 };
 
-void TimeOperations(tundeck::Application& app, const TempDir& dir) {
-    tundeck::Form1& form = app.Main();
+void TimeOperations(tundeck::Form1& form, const TempDir& dir) {
     tundeck::Playlist& playlist = form.Tracks();
     const std::string file = dir.File("list.m3u");
     const std::vector<Operation> operations{
         {"load a playlist file", 0,
-         [&](tundeck::Application&, const std::string& path) {
+         [&] {
              playlist.Clear();
-             tundeck::ReadPlaylistFile(playlist, path, -1, false);
+             tundeck::ReadPlaylistFile(playlist, file, -1, false);
          }},
-        {"display mode switch", 0,
-         [&](tundeck::Application&, const std::string&) { playlist.SetDisplayMode(true); }},
+        {"display mode switch", 0, [&] { playlist.SetDisplayMode(true); }},
         {"Remove Sel., every other row", 2,
-         [&](tundeck::Application&, const std::string&) {
-             playlist.Rearrange(tundeck::WithoutSelected(playlist.SelectedFlags()));
-         }},
-        {"down arrow, every other row", 2,
-         [&](tundeck::Application&, const std::string&) { form.UpDown1Click(false); }},
-        {"Random, a tenth selected", 10,
-         [&](tundeck::Application&, const std::string&) { form.Button7Click(); }},
-        {"Deselect All, a tenth selected", 10,
-         [&](tundeck::Application&, const std::string&) { form.Button6Click(); }},
-        {"Remove All", 0, [&](tundeck::Application&, const std::string&) { form.Button2Click(); }},
+         [&] { playlist.Rearrange(tundeck::WithoutSelected(playlist.SelectedFlags())); }},
+        {"down arrow, every other row", 2, [&] { form.UpDown1Click(false); }},
+        {"Random, a tenth selected", 10, [&] { form.Button7Click(); }},
+        {"Deselect All, a tenth selected", 10, [&] { form.Button6Click(); }},
+        {"Remove All", 0, [&] { form.Button2Click(); }},
         {"save the playlist", 0,
-         [&](tundeck::Application&, const std::string&) {
-             tundeck::WritePlaylistFile(dir.File("saved.m3u"), playlist.Paths());
-         }},
-        {"time totals (one open per entry)", 10,
-         [&](tundeck::Application&, const std::string&) { form.UpdateTimeTotals(); }},
+         [&] { tundeck::WritePlaylistFile(dir.File("saved.m3u"), playlist.Paths()); }},
+        {"time totals (one open per entry)", 10, [&] { form.UpdateTimeTotals(); }},
     };
     form.Options().AutoPlayAfterRandom = false;
     std::vector<std::array<double, Sizes.size()>> figures(operations.size());
@@ -122,7 +112,7 @@ void TimeOperations(tundeck::Application& app, const TempDir& dir) {
                     playlist.SetDisplayMode(false);
                     Fill(playlist, paths, operation.EveryNth);
                 },
-                [&] { operation.Work(app, file); });
+                [&] { operation.Work(); });
         }
         playlist.Clear();
     }
@@ -164,7 +154,7 @@ int main() {
         app.Start();
         app.Show(SW_SHOWNORMAL);
         PaintNow(app.Main().Handle());
-        TimeOperations(app, dir);
+        TimeOperations(app.Main(), dir);
         app.End();
         SetCurrentDirectoryA(start);
         for (const tundeck::testing::ShownMessage& message : ui.Messages) {

@@ -9,6 +9,7 @@
 //   press <button> <track>     Play, Stop, Pause, Previous or Next; the current track (from 0) after it
 //   menu shown|hidden <w>x<h>  the double-click toggle, with the new outer size
 //   close                      WM_CLOSE
+//   hang                       with TUNDECK_STANDIN_HANG set: a button press it never returns from
 
 #include <windows.h>
 
@@ -226,6 +227,10 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_LBUTTONDOWN:
+        if (GetEnvironmentVariableA("TUNDECK_STANDIN_HANG", nullptr, 0) > 0) {
+            Log("hang"); // a player that stops answering, for good
+            Sleep(INFINITE);
+        }
         SetWindowLongPtrA(button, GWLP_USERDATA, 1);
         return 0;
     case WM_LBUTTONUP:
