@@ -3,6 +3,7 @@
 // their old content.
 #include "app/commands.h"
 #include "support/main_window_fixture.h"
+#include "trackinfo/tundeck_idtag.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,34 @@ TEST(Faults, AReadOnlyProgramDirectoryAtExitShowsTheErrorAndKeepsTheFiles) {
     EXPECT_EQ(ErrorTexts(ui), std::vector<std::string>{"File access denied."});
     EXPECT_EQ(ReadWholeFile(dir + "tundeck.ini"), settings);
     EXPECT_EQ(ReadWholeFile(dir + "tmplist.m3u"), playlist);
+}
+
+// Files listed by the browser that are gone when they are read: each reader passes them over.
+class VanishedFiles : public testing::MainWindowTest {};
+
+TEST_F(VanishedFiles, GetAllHoverTotalsAndTheTagDialogPassThemOverSilently) {
+    testing::TempDir music;
+    music.Write("gone.mp3", std::string("\xFF\xFB\x90\x64", 4) + std::string(16000 * 3, '\0'));
+    music.Write("list.m3u", "gone.mp3\r\n");
+    Start();
+    ShowWindow(Main().Handle(), SW_SHOW);
+    Main().Browser().ChangeDirectory(music.Path().string());
+    ASSERT_EQ(testing::ListTexts(Control(IdFileListBox1)).size(), 2u);
+    DeleteFileA(music.File("gone.mp3").c_str());
+    DeleteFileA(music.File("list.m3u").c_str());
+
+    SendMessageA(Control(IdFileListBox1), WM_MOUSEMOVE, 0, MAKELPARAM(10, 5)); // the first row
+    EXPECT_EQ(Main().Status().Text(HoverTimePanel), "Time: 0:00");
+    SendMessageA(Main().Handle(), WM_COMMAND, IdButton1, 0); // Get All: the listed track goes in
+    EXPECT_EQ(Main().Tracks().Paths(), std::vector<std::string>{music.File("gone.mp3")});
+    EXPECT_EQ(Main().Status().Text(TotalTimePanel), "Total time: 0:00");
+    app->TagEditor().ViewEditIDTag1Click(music.File("gone.mp3"), {});
+    SetFocus(app->TagEditor().Control(Form4::IdEdit1));
+    SendMessageA(app->TagEditor().Control(Form4::IdEdit1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x"));
+    SendMessageA(app->TagEditor().Control(Form4::IdButton1), BM_CLICK, 0, 0);
+    ASSERT_EQ(ui.Messages.size(), 1u); // the question, answered OK; then no error
+    EXPECT_EQ(ui.Messages[0].Caption, "Update ID3?");
+    EXPECT_EQ(GetFileAttributesA(music.File("gone.mp3").c_str()), INVALID_FILE_ATTRIBUTES); // not made anew
 }
 
 // A program directory on a small file system, filled up once the program runs.
