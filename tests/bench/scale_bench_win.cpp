@@ -116,8 +116,8 @@ void TimeOperations(tundeck::Form1& form, const TempDir& dir) {
         }
         playlist.Clear();
     }
-    std::printf("%-34s %12s %12s %12s %8s %8s\n", "operation (ms)", "10,000", "100,000", "1,000,000", "x10",
-                "x100");
+    std::printf("%-34s %12s %12s %12s %10s %10s\n", "operation (ms)", "10,000", "100,000", "1,000,000",
+                "10k-100k", "100k-1M");
     for (std::size_t op = 0; op < operations.size(); ++op) {
         const auto& f = figures[op];
         std::printf("%-34s %12.1f %12.1f %12.1f %9.1fx %9.1fx\n", operations[op].Name, f[0], f[1], f[2],
