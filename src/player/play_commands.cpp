@@ -94,9 +94,13 @@ void PlayFromIndex(PlayerControl& player, PlayHost& host, const std::vector<std:
                       NumberedCommandLine(player.Options.PlayerExecutable, host.TempPlaylistPath()))) {
         return;
     }
-    PressPlayerButton(player, StopButton, 1, true);
-    PressPlayerButton(player, NextTrackButton, index, true);
-    PressPlayerButton(player, PlayButton, 1, true);
+    // A player that stops answering gets no further presses: each would wait out its timeout.
+    const bool answered = PressPlayerButton(player, StopButton, 1, true) &&
+                          PressPlayerButton(player, NextTrackButton, index, true) &&
+                          PressPlayerButton(player, PlayButton, 1, true);
+    if (!answered) {
+        host.Ui().ShowMessage(host.Owner(), NoAnswerText, ApplicationTitle, MessageOk | MessageIconWarning);
+    }
 }
 
 void PlayAll(PlayerControl& player, PlayHost& host, const std::vector<std::string>& paths) {

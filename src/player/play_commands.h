@@ -64,6 +64,10 @@ void PlayFile(PlayerControl& player, PlayHost& host, const std::string& fileName
 void PlaylistDoubleClick(PlayerControl& player, PlayHost& host, const std::vector<std::string>& paths,
                          int pressedIndex, const std::function<void()>& removeFocusedTrack);
 
+// Shown when the running player did not take a press in time.
+inline constexpr const char* NoAnswerText =
+    "Melvane3 does not answer: it may be busy or hung. The button was not pressed.";
+
 // The Play transport button: presses Play on a running player, otherwise plays everything.
 // False when the running player did not answer the press.
 bool TransportPlay(PlayerControl& player, PlayHost& host, const std::vector<std::string>& paths);

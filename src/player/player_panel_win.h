@@ -14,10 +14,6 @@
 
 namespace tundeck {
 
-// Shown when the running player did not take a transport button's press in time.
-inline constexpr const char* NoAnswerText =
-    "Melvane3 does not answer: it may be busy or hung. The button was not pressed.";
-
 class PlayerPanel : private PlayHost {
 public:
     // `programDirectory` (with its trailing "\") holds the temporary playlist.

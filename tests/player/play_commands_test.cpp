@@ -130,6 +130,18 @@ TEST_F(PlayCommandsTest, NumberedPlayStepsThePlayerToTheEntry) {
     }
 }
 
+TEST_F(PlayCommandsTest, NumberedPlayStopsPressingAPlayerThatStopsAnswering) {
+    settings.NumberAfterPlaylist = true;
+    PlayFromIndex(player, host, tracks, 0, true);                           // starts the player
+    windows.At(windows.FirstChild(player.PlayerWindow)).Responsive = false; // Play no longer answers
+    windows.Calls.clear();
+    PlayFromIndex(player, host, tracks, 2, true);
+    EXPECT_EQ(Clicks(), (Lines{"child1 down", "child1 up", "child4 down", "child4 up", "child4 down",
+                               "child4 up", "child0 down lost"}));
+    ASSERT_EQ(host.ui.Messages.size(), 1u);
+    EXPECT_EQ(host.ui.Messages[0].Text, NoAnswerText);
+}
+
 TEST_F(PlayCommandsTest, PlainPlayWritesFromTheEntryOnOrItAlone) {
     settings.NumberAfterPlaylist = false;
     PlayFromIndex(player, host, tracks, 3, true);
