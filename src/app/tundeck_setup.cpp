@@ -22,7 +22,7 @@ constexpr RECT At(int left, int top, int width, int height) {
 constexpr const char* PageNames[] = {"General", "Action Control", "Melvane3 Behavior"};
 constexpr int PageCount = static_cast<int>(std::size(PageNames));
 
-struct RadioGroupSpec {
+struct RadioGroupRow {
     int Group;
     int Page;
     const char* Caption;
@@ -33,7 +33,7 @@ struct RadioGroupSpec {
 };
 
 // In tab order, page by page.
-constexpr RadioGroupSpec RadioGroups[] = {
+constexpr RadioGroupRow RadioGroups[] = {
     {1,
      0,
      "Playlist display-mode",
@@ -95,7 +95,7 @@ constexpr RadioGroupSpec RadioGroups[] = {
      nullptr},
 };
 
-struct CheckBoxSpec {
+struct CheckBoxRow {
     int Box;
     int Page;
     const char* Caption;
@@ -104,7 +104,7 @@ struct CheckBoxSpec {
 };
 
 // In tab order; the doubled "&" shows as one.
-constexpr CheckBoxSpec CheckBoxes[] = {
+constexpr CheckBoxRow CheckBoxes[] = {
     {1, 0, "Autoplay playlist after Random-button clicked", At(16, 178, 408, 20),
      &Settings::AutoPlayAfterRandom},
     {3, 0, "Autoplay files given as argument at startup (*.m3u && *.mp3-files)", At(16, 202, 408, 20),
@@ -122,38 +122,38 @@ constexpr int CheckCopyOrder[] = {1, 2, 3, 4, 5};
 constexpr DWORD Tab = WS_TABSTOP | WS_GROUP;
 constexpr int ItemHeight = 20;
 
-int ItemCount(const RadioGroupSpec& spec) {
+int ItemCount(const RadioGroupRow& row) {
     int count = 0;
-    while (count < static_cast<int>(spec.Items.size()) &&
-           spec.Items[static_cast<std::size_t>(count)] != nullptr) {
+    while (count < static_cast<int>(row.Items.size()) &&
+           row.Items[static_cast<std::size_t>(count)] != nullptr) {
         ++count;
     }
     return count;
 }
 
-const RadioGroupSpec& RadioGroup(int group) {
-    for (const RadioGroupSpec& spec : RadioGroups) {
-        if (spec.Group == group) {
-            return spec;
+const RadioGroupRow& RadioGroup(int group) {
+    for (const RadioGroupRow& row : RadioGroups) {
+        if (row.Group == group) {
+            return row;
         }
     }
     return RadioGroups[0];
 }
 
-const CheckBoxSpec& CheckBox(int box) {
-    for (const CheckBoxSpec& spec : CheckBoxes) {
-        if (spec.Box == box) {
-            return spec;
+const CheckBoxRow& CheckBox(int box) {
+    for (const CheckBoxRow& row : CheckBoxes) {
+        if (row.Box == box) {
+            return row;
         }
     }
     return CheckBoxes[0];
 }
 
 // Items fill the columns top to bottom, one column after the other.
-RECT ItemBounds(const RadioGroupSpec& spec, int item) {
-    const int rows = (ItemCount(spec) + spec.Columns - 1) / spec.Columns;
-    const int width = (spec.Frame.right - spec.Frame.left - 16) / spec.Columns;
-    return At(spec.Frame.left + 10 + item / rows * width, spec.Frame.top + 18 + item % rows * ItemHeight,
+RECT ItemBounds(const RadioGroupRow& row, int item) {
+    const int rows = (ItemCount(row) + row.Columns - 1) / row.Columns;
+    const int width = (row.Frame.right - row.Frame.left - 16) / row.Columns;
+    return At(row.Frame.left + 10 + item / rows * width, row.Frame.top + 18 + item % rows * ItemHeight,
               width - 4, ItemHeight);
 }
 
@@ -173,23 +173,22 @@ std::vector<PagedControl> Layout() {
         {{IdButton1, "BUTTON", "Change", Tab | BS_PUSHBUTTON, At(342, 62, 82, 24)}, 0},
     };
     for (int page = 0; page < PageCount; ++page) {
-        for (const RadioGroupSpec& spec : RadioGroups) {
-            if (spec.Page != page) {
+        for (const RadioGroupRow& row : RadioGroups) {
+            if (row.Page != page) {
                 continue;
             }
-            controls.push_back({{0, "BUTTON", spec.Caption, BS_GROUPBOX | WS_GROUP, spec.Frame}, page});
-            for (int item = 0; item < ItemCount(spec); ++item) {
+            controls.push_back({{0, "BUTTON", row.Caption, BS_GROUPBOX | WS_GROUP, row.Frame}, page});
+            for (int item = 0; item < ItemCount(row); ++item) {
                 const DWORD style = BS_AUTORADIOBUTTON | (item == 0 ? WS_GROUP : 0);
-                controls.push_back(
-                    {{Form2::RadioItemId(spec.Group, item), "BUTTON",
-                      spec.Items[static_cast<std::size_t>(item)], style, ItemBounds(spec, item)},
-                     page});
+                controls.push_back({{Form2::RadioItemId(row.Group, item), "BUTTON",
+                                     row.Items[static_cast<std::size_t>(item)], style, ItemBounds(row, item)},
+                                    page});
             }
         }
-        for (const CheckBoxSpec& spec : CheckBoxes) {
-            if (spec.Page == page) {
+        for (const CheckBoxRow& row : CheckBoxes) {
+            if (row.Page == page) {
                 controls.push_back(
-                    {{IdCheckBox1 + spec.Box - 1, "BUTTON", spec.Caption, Tab | BS_AUTOCHECKBOX, spec.Bounds},
+                    {{IdCheckBox1 + row.Box - 1, "BUTTON", row.Caption, Tab | BS_AUTOCHECKBOX, row.Bounds},
                      page});
             }
         }
