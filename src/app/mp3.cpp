@@ -82,7 +82,7 @@ void Form1::OnPaint() {
 }
 
 bool Form1::OnDrawItem(int /*id*/, const DRAWITEMSTRUCT& item) {
-    return player_.DrawItem(item) || browser_.Browser().OnDrawItem(item);
+    return playlist_.DrawItem(item) || player_.DrawItem(item) || browser_.Browser().OnDrawItem(item);
 }
 
 bool Form1::OnMeasureItem(int /*id*/, MEASUREITEMSTRUCT& item) {

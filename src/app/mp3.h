@@ -130,6 +130,7 @@ protected:
     bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
     bool OnMeasureItem(int id, MEASUREITEMSTRUCT& item) override;
     bool OnListKey(HWND list, int key) override;
+    int OnListCharacter(HWND list, char character) override;
     void OnUpDown(int id, int position, int delta) override;
 
 private:

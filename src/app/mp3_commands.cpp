@@ -113,6 +113,10 @@ bool Form1::OnListKey(HWND list, int key) {
     return true;
 }
 
+int Form1::OnListCharacter(HWND list, char character) {
+    return playlist_.IsList(list) ? playlist_.CharacterRow(character) : -1;
+}
+
 void Form1::OnUpDown(int id, int /*position*/, int delta) {
     if (playlist_.IsUpDown(id)) {
         UpDown1Click(delta > 0);

@@ -195,6 +195,10 @@ LRESULT Window::DispatchInput(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_VKEYTOITEM:
         return OnListKey(reinterpret_cast<HWND>(lParam), LOWORD(wParam)) ? -2 : -1;
+    case WM_CHARTOITEM: {
+        const int row = OnListCharacter(reinterpret_cast<HWND>(lParam), static_cast<char>(LOWORD(wParam)));
+        return row < 0 ? -2 : row; // -2: no row to move to
+    }
     default:
         return DefWindowProcA(handle_, message, wParam, lParam);
     }

@@ -93,6 +93,9 @@ protected:
     virtual bool OnMeasureItem(int /*id*/, MEASUREITEMSTRUCT& /*item*/) { return false; }
     // A key in a list box with LBS_WANTKEYBOARDINPUT; true when the key was handled.
     virtual bool OnListKey(HWND /*list*/, int /*key*/) { return false; }
+    // A character typed in such a list box that keeps no strings: the row to move the caret to,
+    // -1 for none. (The message's caret is 16 bits wide: ask the list.)
+    virtual int OnListCharacter(HWND /*list*/, char /*character*/) { return -1; }
     // A click on an up-down control that changed its position, by `delta`.
     virtual void OnUpDown(int /*id*/, int /*position*/, int /*delta*/) {}
     // The user chose another page of a tab control.

@@ -1,8 +1,8 @@
 #pragma once
 // The visible list the playlist keeps in step with its entries: the list box in the program, a
-// fake in tests. It alone holds the selection and the caret.
+// fake in tests. It holds the selection and the caret; the rows' texts stay in the playlist,
+// which the list box asks for a row's text when it draws the row.
 
-#include <string>
 #include <vector>
 
 namespace tundeck {
@@ -12,9 +12,9 @@ public:
     virtual ~ListWidget() = default;
 
     virtual int Count() const = 0;
-    // Inserts at `row` (-1 appends). The new row comes in unselected; later rows move down with
-    // their selected flags.
-    virtual void InsertRow(int row, const std::string& text) = 0;
+    // Inserts `count` rows at `row` (-1 appends). The new rows come in unselected; later rows
+    // move down with their selected flags. The caret and the anchor keep their numbers.
+    virtual void InsertRows(int row, int count) = 0;
     // Later rows move up with their flags; a row out of range deletes nothing.
     virtual void DeleteRow(int row) = 0;
 
@@ -28,13 +28,12 @@ public:
     // The row with the focus rectangle.
     virtual int FocusedRow() const = 0;
 
-    // Replaces every row in one go; the rows in `selected` come back selected, all others
-    // unselected. The caret, the anchor and the scrolled-to row stay where they were as far as
-    // the new count allows, so a refill does not move the user's place in the list.
-    virtual void ReplaceAll(const std::vector<std::string>& texts, const std::vector<int>& selected) = 0;
-    // Room for `rows` more rows ahead of a batch of inserts, so a long list is not regrown row
-    // by row; only a hint.
-    virtual void Reserve(int /*rows*/) {}
+    // Makes the list `count` rows long in one go; the rows in `selected` come back selected, all
+    // others unselected. The caret, the anchor and the scrolled-to row stay where they were as
+    // far as the new count allows, so a refill does not move the user's place in the list.
+    virtual void ReplaceAll(int count, const std::vector<int>& selected) = 0;
+    // The rows' texts changed: they are drawn anew.
+    virtual void TextsChanged() = 0;
     // Bulk changes run between these; pairs nest, and the list repaints once at the outermost
     // resume.
     virtual void SuspendRedraw() = 0;

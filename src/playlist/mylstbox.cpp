@@ -10,6 +10,14 @@ namespace tundeck {
 void myListBox::Attach(HWND list) {
     list_ = list;
     ReportMouseToParent(list_, true); // Enter acts on the focused row
+    // An owner-drawn list keeps the height its parent measured at creation, before the font.
+    HDC dc = GetDC(list_);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(list_, dc);
+    Send(LB_SETITEMHEIGHT, 0, std::max<LONG>(metrics.tmHeight, 1));
 }
 
 LRESULT myListBox::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -20,8 +28,23 @@ int myListBox::Count() const {
     return static_cast<int>(Send(LB_GETCOUNT, 0, 0));
 }
 
-void myListBox::InsertRow(int row, const std::string& text) {
-    Send(LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.c_str()));
+void myListBox::InsertRows(int row, int count) {
+    const int rows = Count();
+    if (count <= 0) {
+        return;
+    }
+    if (row == -1 || row == rows) {
+        Send(LB_SETCOUNT, static_cast<WPARAM>(rows + count), 0); // the flags stay
+    } else if (count == 1) {
+        Send(LB_INSERTSTRING, static_cast<WPARAM>(row), 0);
+    } else {
+        // One insertion per row would move the flags behind it once per row.
+        std::vector<int> selected = SelectedRows();
+        for (int& flagged : selected) {
+            flagged += flagged >= row ? count : 0;
+        }
+        ReplaceAll(rows + count, selected);
+    }
 }
 
 void myListBox::DeleteRow(int row) {
@@ -68,23 +91,20 @@ int myListBox::FocusedRow() const {
     return static_cast<int>(Send(LB_GETCARETINDEX, 0, 0));
 }
 
-void myListBox::ReplaceAll(const std::vector<std::string>& texts, const std::vector<int>& selected) {
+void myListBox::ReplaceAll(int count, const std::vector<int>& selected) {
     RedrawSuspended quiet(*this);
     const LRESULT caret = Send(LB_GETCARETINDEX, 0, 0);
     const LRESULT anchor = Send(LB_GETANCHORINDEX, 0, 0);
     const LRESULT top = Send(LB_GETTOPINDEX, 0, 0);
-    Send(LB_RESETCONTENT, 0, 0);
-    Reserve(static_cast<int>(texts.size()));
-    for (const std::string& text : texts) {
-        Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    }
-    const LRESULT last = static_cast<LRESULT>(texts.size()) - 1;
+    Send(LB_SETSEL, FALSE, -1);
+    Send(LB_SETCOUNT, static_cast<WPARAM>(std::max(count, 0)), 0);
+    const LRESULT last = static_cast<LRESULT>(count) - 1;
     SelectRuns(selected, static_cast<int>(last));
     if (last < 0) {
         return;
     }
-    // Emptying the list reset the caret, the anchor and the view: put them back where the user
-    // left them.
+    // A shorter list moved the caret, the anchor and the view: keep them as near the user's place
+    // as the new count allows.
     if (anchor >= 0) {
         Send(LB_SETANCHORINDEX, static_cast<WPARAM>(std::min(anchor, last)), 0);
     }
@@ -92,11 +112,19 @@ void myListBox::ReplaceAll(const std::vector<std::string>& texts, const std::vec
     Send(LB_SETTOPINDEX, static_cast<WPARAM>(std::clamp<LRESULT>(top, 0, last)), 0);
 }
 
-void myListBox::Reserve(int rows) {
-    // The list box grows its row table a few rows at a time; copying it again and again made a
-    // million rows take many times ten times as long as a hundred thousand.
-    if (rows > 0) {
-        Send(LB_INITSTORAGE, static_cast<WPARAM>(rows), static_cast<LPARAM>(rows) * 64);
+void myListBox::TextsChanged() {
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+void myListBox::DrawRow(const DRAWITEMSTRUCT& item, std::string_view text) {
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    HDC dc = item.hDC;
+    SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    ExtTextOutA(dc, item.rcItem.left + 1, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED, &item.rcItem,
+                text.data(), static_cast<UINT>(text.size()), nullptr);
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        DrawFocusRect(dc, &item.rcItem);
     }
 }
 

@@ -1,11 +1,14 @@
 #pragma once
-// The playlist's list box: a standard extended-selection list box kept in step with the
-// playlist model, with hit tests that work past 65,535 rows; its mouse events reach the
-// main window as child mouse events.
+// The playlist's list box: an extended-selection list box that keeps only the count and the
+// selection (LBS_NODATA), so a refill of a million rows is one message; its rows are drawn with
+// the playlist's texts. Hit tests work past 65,535 rows; its mouse events reach the main window
+// as child mouse events.
 
 #include "playlist/list_widget.h"
 
 #include <windows.h>
+
+#include <string_view>
 
 namespace tundeck {
 
@@ -15,12 +18,13 @@ public:
     myListBox(const myListBox&) = delete;
     myListBox& operator=(const myListBox&) = delete;
 
-    // Takes over an existing LISTBOX with LBS_EXTENDEDSEL.
+    // Takes over an existing LISTBOX with LBS_EXTENDEDSEL, LBS_OWNERDRAWFIXED and LBS_NODATA,
+    // its font already set: the rows get the font's height, as text rows of a list box have.
     void Attach(HWND list);
     HWND Handle() const { return list_; }
 
     int Count() const override;
-    void InsertRow(int row, const std::string& text) override;
+    void InsertRows(int row, int count) override;
     void DeleteRow(int row) override;
     bool Selected(int row) const override;
     void SetSelected(int row, bool selected) override;
@@ -28,10 +32,13 @@ public:
     int SelectedCount() const override;
     std::vector<int> SelectedRows() const override;
     int FocusedRow() const override;
-    void ReplaceAll(const std::vector<std::string>& texts, const std::vector<int>& selected) override;
+    void ReplaceAll(int count, const std::vector<int>& selected) override;
+    void TextsChanged() override;
     void SuspendRedraw() override;
     void ResumeRedraw() override;
-    void Reserve(int rows) override;
+
+    // Draws one row for WM_DRAWITEM as a list box draws its text rows.
+    static void DrawRow(const DRAWITEMSTRUCT& item, std::string_view text);
 
     // The row whose rectangle holds `point`, -1 for none or a point outside the client area.
     int RowAt(POINT point) const;

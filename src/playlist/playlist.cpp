@@ -27,10 +27,10 @@ int Playlist::InsertionRow(int position) const {
 
 void Playlist::AddTrack(std::string_view path, int position, bool select) {
     const int row = InsertionRow(position);
-    PlaylistEntry entry{std::string(path), MakeDisplayText(path, showFullPath_)};
-    widget_.InsertRow(position == -1 ? -1 : row, entry.DisplayText);
-    entries_.insert(entries_.begin() + row, std::move(entry));
+    // The entry first: the list draws its rows from the entries.
+    entries_.insert(entries_.begin() + row, {std::string(path), MakeDisplayText(path, showFullPath_)});
     ++revision_;
+    widget_.InsertRows(position == -1 ? -1 : row, 1);
     if (select) {
         widget_.SetSelected(row, true);
     }
@@ -46,18 +46,16 @@ void Playlist::AddTracks(const std::vector<std::string_view>& paths, int positio
     for (std::string_view path : paths) {
         added.push_back({std::string(path), MakeDisplayText(path, showFullPath_)});
     }
-    RedrawSuspended quiet(widget_);
-    widget_.Reserve(static_cast<int>(added.size()));
-    for (std::size_t i = 0; i < added.size(); ++i) {
-        widget_.InsertRow(position == -1 ? -1 : first + static_cast<int>(i), added[i].DisplayText);
-    }
-    if (select && !added.empty()) {
-        widget_.SelectRange(first, first + static_cast<int>(added.size()) - 1, true);
-    }
+    const int count = static_cast<int>(added.size());
     // One shift of the later entries instead of one per path.
     entries_.insert(entries_.begin() + first, std::make_move_iterator(added.begin()),
                     std::make_move_iterator(added.end()));
     ++revision_;
+    RedrawSuspended quiet(widget_);
+    widget_.InsertRows(position == -1 ? -1 : first, count);
+    if (select) {
+        widget_.SelectRange(first, first + count - 1, true);
+    }
 }
 
 bool Playlist::RemoveTrack(int index) {
@@ -82,43 +80,31 @@ void Playlist::MoveTrack(int from, int to) {
     } else {
         std::rotate(at(to), at(from), at(from + 1));
     }
-    widget_.DeleteRow(from);
-    widget_.InsertRow(to, entries_[static_cast<std::size_t>(to)].DisplayText);
     ++revision_;
+    widget_.DeleteRow(from);
+    widget_.InsertRows(to, 1);
 }
 
 void Playlist::Clear() {
     RedrawSuspended quiet(widget_);
     entries_.clear();
-    widget_.ReplaceAll({}, {});
     ++revision_;
+    widget_.ReplaceAll(0, {});
 }
 
 void Playlist::SetDisplayMode(bool fullPath) {
-    // Replacing a row's text clears its flag, so refill once with the flags set back.
-    std::vector<std::string> texts;
-    texts.reserve(entries_.size());
-    for (const PlaylistEntry& entry : entries_) {
-        texts.push_back(MakeDisplayText(entry.Path, fullPath));
+    for (PlaylistEntry& entry : entries_) {
+        entry.DisplayText = MakeDisplayText(entry.Path, fullPath);
     }
-    const std::vector<int> selected = widget_.SelectedRows();
-    RedrawSuspended quiet(widget_);
-    widget_.ReplaceAll(texts, selected);
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        entries_[i].DisplayText = std::move(texts[i]);
-    }
+    widget_.TextsChanged(); // the rows keep their flags, the list its place
 }
 
 void Playlist::Rearrange(const Arrangement& arrangement) {
     std::vector<PlaylistEntry> arranged;
     arranged.reserve(arrangement.Order.size());
-    std::vector<std::string> texts;
-    texts.reserve(arrangement.Order.size());
     std::vector<int> selected;
     for (std::size_t row = 0; row < arrangement.Order.size(); ++row) {
-        PlaylistEntry& entry = entries_.at(static_cast<std::size_t>(arrangement.Order[row]));
-        texts.push_back(entry.DisplayText);
-        arranged.push_back(std::move(entry));
+        arranged.push_back(std::move(entries_.at(static_cast<std::size_t>(arrangement.Order[row]))));
         if (arrangement.Selected[row]) {
             selected.push_back(static_cast<int>(row));
         }
@@ -126,7 +112,7 @@ void Playlist::Rearrange(const Arrangement& arrangement) {
     entries_ = std::move(arranged);
     ++revision_;
     RedrawSuspended quiet(widget_);
-    widget_.ReplaceAll(texts, selected);
+    widget_.ReplaceAll(Count(), selected);
 }
 
 const std::string& Playlist::Path(int row) const {
@@ -146,6 +132,19 @@ std::vector<std::string> Playlist::Paths() const {
         paths.push_back(entry.Path);
     }
     return paths;
+}
+
+int Playlist::RowStartingWith(char character, int caret) const {
+    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    const int count = Count();
+    for (int step = 1; step <= count; ++step) {
+        const int row = (std::max(caret, -1) + step) % count;
+        const std::string& text = entries_[static_cast<std::size_t>(row)].DisplayText;
+        if (!text.empty() && fold(text[0]) == fold(character)) {
+            return row;
+        }
+    }
+    return -1;
 }
 
 bool Playlist::Selected(int row) const {

@@ -47,6 +47,9 @@ public:
     const std::string& Path(int row) const;
     const std::string& DisplayText(int row) const;
     std::vector<std::string> Paths() const;
+    // The first row after `caret`, going round to the caret itself, whose text starts with
+    // `character` in either case: where typing a character moves in a list; -1 for none.
+    int RowStartingWith(char character, int caret) const;
 
     bool Selected(int row) const;
     void SetSelected(int row, bool selected);

@@ -14,6 +14,19 @@ void PlaylistPanel::Attach(HWND list, HWND upDown) {
     SendMessageA(upDown, UDM_SETPOS32, 0, 0);
 }
 
+bool PlaylistPanel::DrawItem(const DRAWITEMSTRUCT& item) const {
+    if (item.hwndItem != listBox1_.Handle()) {
+        return false;
+    }
+    const auto row = static_cast<int>(item.itemID);
+    myListBox::DrawRow(item, row >= 0 && row < playlist_.Count() ? playlist_.DisplayText(row) : "");
+    return true;
+}
+
+int PlaylistPanel::CharacterRow(char character) const {
+    return playlist_.RowStartingWith(character, listBox1_.FocusedRow());
+}
+
 void PlaylistPanel::RemoveTrack(int index) {
     playlist_.RemoveTrack(index);
     UpdateTimeTotals();

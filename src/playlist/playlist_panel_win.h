@@ -28,6 +28,11 @@ public:
 
     Playlist& Tracks() { return playlist_; }
 
+    // WM_DRAWITEM for the list: the row with its entry's text. False for other controls.
+    bool DrawItem(const DRAWITEMSTRUCT& item) const;
+    // A character typed in the list: the row it moves to, -1 for none.
+    int CharacterRow(char character) const;
+
     // Rows of the playlist under the last press and the last right-button release; -1 for none.
     int PressedIndex() const { return pressedIndex_; }
     int PopupIndex() const { return popupIndex_; }

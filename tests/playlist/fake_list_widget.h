@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace tundeck {
@@ -14,7 +13,6 @@ namespace tundeck {
 class FakeListWidget : public ListWidget {
 public:
     struct Row {
-        std::string text;
         bool selected = false;
     };
 
@@ -23,19 +21,20 @@ public:
     int redrawDepth = 0;  // > 0 while suspended
     int refills = 0;      // ReplaceAll calls
     int quietRefills = 0; // ... made while redraw was suspended
+    int textChanges = 0;  // TextsChanged calls
 
     int Count() const override { return static_cast<int>(rows.size()); }
 
-    void InsertRow(int row, const std::string& text) override {
+    void InsertRows(int row, int count) override {
         if (row == -1) {
             row = Count();
         }
-        if (row < 0 || row > Count()) {
+        if (row < 0 || row > Count() || count < 0) {
             throw std::out_of_range("insert beyond the end");
         }
-        rows.insert(rows.begin() + row, Row{text, false});
-        if (row <= focused && Count() > 1) {
-            ++focused;
+        rows.insert(rows.begin() + row, static_cast<std::size_t>(count), Row{});
+        if (row <= focused && Count() > count) {
+            focused += count;
         }
     }
 
@@ -72,11 +71,8 @@ public:
 
     int FocusedRow() const override { return focused; }
 
-    void ReplaceAll(const std::vector<std::string>& texts, const std::vector<int>& selected) override {
-        rows.clear();
-        for (const std::string& text : texts) {
-            rows.push_back(Row{text, false});
-        }
+    void ReplaceAll(int count, const std::vector<int>& selected) override {
+        rows.assign(static_cast<std::size_t>(count), Row{});
         for (int row : selected) {
             At(row).selected = true;
         }
@@ -87,16 +83,9 @@ public:
         }
     }
 
+    void TextsChanged() override { ++textChanges; }
     void SuspendRedraw() override { ++redrawDepth; }
     void ResumeRedraw() override { --redrawDepth; }
-
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const Row& row : rows) {
-            texts.push_back(row.text);
-        }
-        return texts;
-    }
 
 private:
     Row& At(int row) { return rows.at(static_cast<std::size_t>(row)); }

@@ -53,12 +53,8 @@ protected:
         SendMessageA(list, LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
         return rows;
     }
-    std::string RowText(int row) const {
-        std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, row, 0)), '\0');
-        SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-        return text;
-    }
-    std::vector<std::string> ListTexts() const { return testing::ListTexts(list); }
+    std::string RowText(int row) const { return testing::DrawnRowText(list, row); }
+    std::vector<std::string> ListTexts() const { return testing::DrawnListTexts(list); }
     std::vector<std::string> EntryTexts() {
         std::vector<std::string> texts;
         for (const PlaylistEntry& entry : Tracks().Entries()) {

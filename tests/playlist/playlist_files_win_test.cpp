@@ -15,7 +15,6 @@ namespace tundeck {
 namespace {
 
 using testing::CrLfLines;
-using testing::ListTexts;
 using testing::TempDir;
 using Paths = std::vector<std::string>;
 
@@ -38,9 +37,7 @@ protected:
         }
     }
     void SavePlaylistAs() { SendMessageA(Main().Handle(), WM_COMMAND, MAKEWPARAM(CmdSavePlaylist, 0), 0); }
-    std::string ListRowText(int row) {
-        return ListTexts(Control(IdListBox1)).at(static_cast<std::size_t>(row));
-    }
+    std::string ListRowText(int row) { return testing::DrawnRowText(Control(IdListBox1), row); }
 };
 
 TEST_F(PlaylistFiles, WrittenFileReadsBackInOrder) {

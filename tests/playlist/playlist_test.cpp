@@ -30,14 +30,18 @@ protected:
         }
     }
 
-    Texts Names() const { return widget.Texts(); }
-
-    // The widget shows the model's texts, row for row, and no bulk change is left half done.
-    void TearDown() override {
-        ASSERT_EQ(widget.Count(), playlist.Count());
-        for (int row = 0; row < playlist.Count(); ++row) {
-            EXPECT_EQ(widget.rows[static_cast<std::size_t>(row)].text, playlist.DisplayText(row)) << row;
+    static Texts Names(const Playlist& list) {
+        Texts texts;
+        for (const PlaylistEntry& entry : list.Entries()) {
+            texts.push_back(entry.DisplayText);
         }
+        return texts;
+    }
+    Texts Names() const { return Names(playlist); }
+
+    // The widget has a row for every entry, and no bulk change is left half done.
+    void TearDown() override {
+        EXPECT_EQ(widget.Count(), playlist.Count());
         EXPECT_EQ(widget.redrawDepth, 0);
     }
 };
@@ -125,9 +129,9 @@ TEST_F(PlaylistTest, DisplayModeSwitchKeepsEveryFlagAndTheCaret) {
     EXPECT_EQ(playlist.DisplayText(7), "http://host:8000");
     EXPECT_EQ(playlist.SelectedRows(), (Rows{2, 5, 7}));
     EXPECT_EQ(playlist.FocusedRow(), 5);
-    // One refill with redraw off, whatever the length.
-    EXPECT_EQ(widget.refills, 1);
-    EXPECT_EQ(widget.quietRefills, 1);
+    // The rows stay; they are only drawn anew.
+    EXPECT_EQ(widget.refills, 0);
+    EXPECT_EQ(widget.textChanges, 1);
 
     showFullPath = false;
     playlist.SetDisplayMode(false);
@@ -167,10 +171,23 @@ TEST_F(PlaylistTest, AddTracksMatchesAddTrackOneByOne) {
                 at += at == -1 ? 0 : 1;
             }
             EXPECT_EQ(playlist.Paths(), oneByOne.Paths()) << position << select;
-            EXPECT_EQ(Names(), oneByOneWidget.Texts()) << position << select;
+            EXPECT_EQ(Names(), Names(oneByOne)) << position << select;
+            EXPECT_EQ(widget.Count(), oneByOneWidget.Count()) << position << select;
             EXPECT_EQ(playlist.SelectedRows(), oneByOne.SelectedRows()) << position << select;
         }
     }
+}
+
+// Typing in the list: the next row whose text starts with the character, in either case.
+TEST_F(PlaylistTest, ACharacterFindsTheNextRowStartingWithIt) {
+    EXPECT_EQ(playlist.RowStartingWith('a', 0), -1);
+    for (const char* path : {"C:\\b.mp3", "C:\\A1.mp3", "C:\\c.mp3", "C:\\a2.mp3"}) {
+        playlist.AddTrack(path, -1, false);
+    }
+    EXPECT_EQ(playlist.RowStartingWith('a', 1), 3);
+    EXPECT_EQ(playlist.RowStartingWith('A', 3), 1); // round past the end
+    EXPECT_EQ(playlist.RowStartingWith('c', 2), 2); // the caret's own row comes last
+    EXPECT_EQ(playlist.RowStartingWith('z', 0), -1);
 }
 
 } // namespace

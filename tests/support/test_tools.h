@@ -96,4 +96,51 @@ inline std::vector<std::string> ListTexts(HWND list) {
     return texts;
 }
 
+// The text a list box that keeps no strings draws for `row`: its parent draws the row into a
+// metafile, whose text records are read back.
+inline std::string DrawnRowText(HWND list, int row) {
+    HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    DRAWITEMSTRUCT item{ODT_LISTBOX,
+                        static_cast<UINT>(GetDlgCtrlID(list)),
+                        static_cast<UINT>(row),
+                        ODA_DRAWENTIRE,
+                        0,
+                        list,
+                        dc,
+                        {0, 0, 400, 16},
+                        0};
+    SendMessageA(GetParent(list), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    HENHMETAFILE metafile = CloseEnhMetaFile(dc);
+    std::string text;
+    const auto collect = [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM out) -> int {
+        const auto* base = reinterpret_cast<const BYTE*>(record);
+        const auto& drawn = *reinterpret_cast<const EMREXTTEXTOUTA*>(record);
+        const int chars = static_cast<int>(drawn.emrtext.nChars);
+        auto& result = *reinterpret_cast<std::string*>(out);
+        if (record->iType == EMR_EXTTEXTOUTA) {
+            result.append(reinterpret_cast<const char*>(base + drawn.emrtext.offString), chars);
+        } else if (record->iType == EMR_EXTTEXTOUTW) {
+            const auto* wide = reinterpret_cast<const wchar_t*>(base + drawn.emrtext.offString);
+            std::string narrow(static_cast<std::size_t>(chars) * 2, '\0');
+            narrow.resize(static_cast<std::size_t>(WideCharToMultiByte(
+                CP_ACP, 0, wide, chars, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr)));
+            result += narrow;
+        }
+        return 1;
+    };
+    EnumEnhMetaFile(nullptr, metafile, collect, &text, nullptr);
+    DeleteEnhMetaFile(metafile);
+    return text;
+}
+
+// Every row of such a list box as drawn, top to bottom.
+inline std::vector<std::string> DrawnListTexts(HWND list) {
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        texts.push_back(DrawnRowText(list, row));
+    }
+    return texts;
+}
+
 } // namespace tundeck::testing
