@@ -1,13 +1,16 @@
 #include "framework/window.h"
 
 #include "framework/controls_win.h"
+#include "framework/drop_files.h"
 #include "framework/error.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace tundeck {
@@ -58,6 +61,17 @@ WPARAM KeysNow() {
            (GetKeyState(VK_LBUTTON) < 0 ? MK_LBUTTON : 0);
 }
 
+std::string NarrowName(const std::u16string& name) {
+    const auto* wide = reinterpret_cast<const wchar_t*>(name.data());
+    const int length = static_cast<int>(name.size());
+    std::string narrow(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr)),
+        '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, length, narrow.data(), static_cast<int>(narrow.size()), nullptr,
+                        nullptr);
+    return narrow;
+}
+
 // Owns a shell drop: released on every path, the handler's errors included.
 class DropHandle {
 public:
@@ -66,20 +80,17 @@ public:
     DropHandle& operator=(const DropHandle&) = delete;
     ~DropHandle() { DragFinish(drop_); }
 
-    std::vector<std::string> Paths() const {
-        std::vector<std::string> paths;
-        const UINT count = DragQueryFileA(drop_, 0xFFFFFFFF, nullptr, 0);
-        for (UINT i = 0; i < count; ++i) {
-            std::string path(DragQueryFileA(drop_, i, nullptr, 0) + 1, '\0');
-            path.resize(DragQueryFileA(drop_, i, path.data(), static_cast<UINT>(path.size())));
-            paths.push_back(std::move(path));
+    // The names as the shell's ANSI query gives them, and the drop point.
+    DroppedFiles Files() const {
+        DroppedFiles files;
+        if (const auto* block = static_cast<const std::uint8_t*>(GlobalLock(drop_))) {
+            files = ReadDroppedFiles({block, GlobalSize(drop_)});
+            GlobalUnlock(drop_);
         }
-        return paths;
-    }
-    POINT Point() const {
-        POINT point{};
-        DragQueryPoint(drop_, &point);
-        return point;
+        for (const std::u16string& name : files.WideNames) {
+            files.Names.push_back(NarrowName(name));
+        }
+        return files;
     }
 
 private:
@@ -147,10 +158,12 @@ void Window::OnPaint() {
 
 void Window::DropFiles(HDROP drop, int childId) {
     const DropHandle handle(drop);
+    const DroppedFiles files = handle.Files();
+    const POINT point{files.X, files.Y};
     if (childId == 0) {
-        OnDropFiles(handle.Paths(), handle.Point());
+        OnDropFiles(files.Names, point);
     } else {
-        OnChildDropFiles(childId, handle.Paths(), handle.Point());
+        OnChildDropFiles(childId, files.Names, point);
     }
 }
 

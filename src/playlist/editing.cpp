@@ -25,7 +25,8 @@ void SwapRows(Arrangement& rows, std::size_t from, std::size_t to) {
 }
 
 // A sequence of rows in which a row can be taken out of, and put in at, any position fast:
-// blocks of a few hundred rows, so each step searches the block sizes and shifts one block.
+// blocks of a few hundred rows, found through running totals of their sizes (a Fenwick tree),
+// so each step costs a logarithmic search and the shift of one block.
 class RowSequence {
 public:
     explicit RowSequence(const std::vector<int>& rows) {
@@ -37,25 +38,26 @@ public:
         if (blocks_.empty()) {
             blocks_.emplace_back();
         }
+        RebuildTotals();
     }
     int TakeAt(std::size_t position) {
         auto [block, offset] = Locate(position, false);
         std::vector<int>& rows = blocks_[block];
         const int row = rows[offset];
         rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(offset));
-        if (rows.empty() && blocks_.size() > 1) {
-            blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
-        }
-        return row;
+        AddToTotals(block, -1);
+        return row; // an emptied block stays, holding nothing
     }
     void PutAt(std::size_t position, int row) {
         auto [block, offset] = Locate(position, true);
         std::vector<int>& rows = blocks_[block];
         rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(offset), row);
+        AddToTotals(block, 1);
         if (rows.size() > 2 * BlockSize) {
             std::vector<int> second(rows.begin() + static_cast<std::ptrdiff_t>(BlockSize), rows.end());
             rows.resize(BlockSize);
             blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(second));
+            RebuildTotals();
         }
     }
     std::vector<int> Rows() const {
@@ -69,19 +71,43 @@ public:
 private:
     static constexpr std::size_t BlockSize = 512;
 
-    // The block holding `position` and the offset in it; with `atEnd` a position just past a
-    // block's last row stays in that block.
-    std::pair<std::size_t, std::size_t> Locate(std::size_t position, bool atEnd) const {
-        std::size_t block = 0;
-        while (block + 1 < blocks_.size() &&
-               (position > blocks_[block].size() || (!atEnd && position == blocks_[block].size()))) {
-            position -= blocks_[block].size();
-            ++block;
+    // totals_[i] (from 1) sums the sizes of the blocks i - (i & -i) .. i - 1.
+    void RebuildTotals() {
+        totals_.assign(blocks_.size() + 1, 0);
+        for (std::size_t i = 1; i < totals_.size(); ++i) {
+            totals_[i] += blocks_[i - 1].size();
+            const std::size_t parent = i + (i & (~i + 1));
+            if (parent < totals_.size()) {
+                totals_[parent] += totals_[i];
+            }
         }
-        return {block, position};
+    }
+    void AddToTotals(std::size_t block, int change) {
+        for (std::size_t i = block + 1; i < totals_.size(); i += i & (~i + 1)) {
+            totals_[i] += static_cast<std::size_t>(change); // wraps back for -1
+        }
+    }
+
+    // The block holding `position` and the offset in it: the first block whose rows reach past
+    // it, or with `atEnd` up to it, so a position just past a block's last row stays in it.
+    std::pair<std::size_t, std::size_t> Locate(std::size_t position, bool atEnd) const {
+        std::size_t before = 0; // blocks wholly before the position
+        std::size_t step = 1;
+        while (step * 2 < totals_.size()) {
+            step *= 2;
+        }
+        for (; step > 0; step /= 2) {
+            const std::size_t next = before + step;
+            if (next < totals_.size() && (atEnd ? totals_[next] < position : totals_[next] <= position)) {
+                before = next;
+                position -= totals_[next];
+            }
+        }
+        return {std::min(before, blocks_.size() - 1), position};
     }
 
     std::vector<std::vector<int>> blocks_;
+    std::vector<std::size_t> totals_;
 };
 
 } // namespace

@@ -2,10 +2,14 @@
 // at 10,000, 100,000 and 1,000,000 rows, with the factor from each size to the next (linear work
 // gives about 10), and how long a start with a remembered playlist of 10,000 entries takes to
 // show the window. The tracks do not exist, so the times are the list's and the model's own.
+// Then adds from real trees of 1,000 and 10,000 track files: AddDirectory, and shell drops of
+// the files and of the tree on the list, each with the times the drop recomputes.
 #include "app/application.h"
 #include "bench/bench_tools.h"
 #include "playlist/playlist_files_win.h"
+#include "app/main_controls.h"
 #include "support/scripted_interaction.h"
+#include "support/test_tools.h"
 #include "support/temp_dir.h"
 
 #include <windows.h>
@@ -125,6 +129,59 @@ void TimeOperations(tundeck::Form1& form, const TempDir& dir) {
     }
 }
 
+// `tracks` files of four header bytes, a hundred to a directory, under `root`; their paths.
+std::vector<std::string> MakeTree(const std::string& root, int tracks) {
+    std::vector<std::string> paths;
+    CreateDirectoryA(root.c_str(), nullptr);
+    for (int i = 0; i < tracks; ++i) {
+        const std::string directory = root + "\\d" + std::to_string(i / 100);
+        if (i % 100 == 0) {
+            CreateDirectoryA(directory.c_str(), nullptr);
+        }
+        paths.push_back(directory + "\\" + std::to_string(i) + ".mp3");
+        HANDLE file = CreateFileA(paths.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, "\xFF\xFB\x90\x00", 4, &written, nullptr);
+        CloseHandle(file);
+    }
+    return paths;
+}
+
+// A shell drop on the playlist's list, as the shell sends it.
+void DropOnList(tundeck::Form1& form, const std::vector<std::string>& paths) {
+    HWND list = form.Control(tundeck::IdListBox1);
+    SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(tundeck::testing::MakeShellDrop(paths, 5, 5)),
+                 0);
+}
+
+void TimeAdds(tundeck::Form1& form, const TempDir& dir) {
+    constexpr std::array<int, 2> TreeSizes{1'000, 10'000};
+    tundeck::Playlist& playlist = form.Tracks();
+    form.Options().RecurseDroppedDirectories = true;
+    std::printf("\n%-34s %12s %12s %10s\n", "adding a tree (ms)", "1,000", "10,000", "growth");
+    std::array<std::array<double, 2>, 3> figures{};
+    for (std::size_t size = 0; size < TreeSizes.size(); ++size) {
+        const std::string root = dir.File("tree" + std::to_string(size));
+        const std::vector<std::string> files = MakeTree(root, TreeSizes[size]);
+        const std::array<std::function<void()>, 3> adds{
+            [&] { tundeck::AddDirectory(playlist, root + "\\", true, -1, nullptr); },
+            [&] { DropOnList(form, files); },
+            [&] { DropOnList(form, {root}); },
+        };
+        for (std::size_t add = 0; add < adds.size(); ++add) {
+            figures[add][size] = MedianMs(
+                TreeSizes[size], form.Handle(), [&] { playlist.Clear(); }, adds[add]);
+        }
+    }
+    const char* names[] = {"AddDirectory, recursive", "drop of the files, with times",
+                           "drop of the tree, with times"};
+    for (std::size_t add = 0; add < figures.size(); ++add) {
+        std::printf("%-34s %12.1f %12.1f %9.1fx\n", names[add], figures[add][0], figures[add][1],
+                    figures[add][1] / figures[add][0]);
+    }
+    playlist.Clear();
+}
+
 // A start whose remembered playlist holds 10,000 entries, until the window has painted.
 double StartUpMs(const TempDir& dir) {
     ScriptedInteraction ui;
@@ -155,6 +212,7 @@ int main() {
         app.Show(SW_SHOWNORMAL);
         PaintNow(app.Main().Handle());
         TimeOperations(app.Main(), dir);
+        TimeAdds(app.Main(), dir);
         app.End();
         SetCurrentDirectoryA(start);
         for (const tundeck::testing::ShownMessage& message : ui.Messages) {
