@@ -30,16 +30,20 @@ void Warn(PlayHost& host, const std::string& text) {
     host.Ui().ShowMessage(host.Owner(), text, ApplicationTitle, MessageOk | MessageIconWarning);
 }
 
-void SettleWindow(PlayerControl& player, bool wasRunning) {
+// False when the player stopped answering a press: it gets no further ones.
+bool SettleWindow(PlayerControl& player, bool wasRunning) {
     const std::uint8_t handling = player.Options.PlayerWindowHandling;
     if (!wasRunning || handling == HandlingKeepOnTop) {
         ApplyWindowHandling(player);
     } else if (handling == HandlingHide) {
         // The running player has just taken the new list from the second start: restart it unseen.
-        PressPlayerButton(player, StopButton, 1, true);
+        if (!PressPlayerButton(player, StopButton, 1, true)) {
+            return false;
+        }
         player.Windows.Show(player.PlayerWindow, SwHide);
-        PressPlayerButton(player, PlayButton, 1, true);
+        return PressPlayerButton(player, PlayButton, 1, true);
     }
+    return true;
 }
 
 void WriteAndLaunch(PlayerControl& player, PlayHost& host, const std::vector<std::string>& paths) {
@@ -72,8 +76,16 @@ bool LaunchPlayer(PlayerControl& player, PlayHost& host, const std::string& comm
                        std::to_string(PlayerWaitLimit.count() / 1000) + " seconds.");
         return false;
     }
-    SettleWindow(player, wasRunning);
-    ApplyPlayerAppearance(player, player.Options.PlayerAppearance);
+    // A player that stops answering while it is settled would cost a timeout for every further
+    // message, and the calls that place it would wait for it for good.
+    const bool settled = SettleWindow(player, wasRunning);
+    if (settled) {
+        ApplyPlayerAppearance(player, player.Options.PlayerAppearance);
+    }
+    if (!settled || player.Windows.Hangs(player.PlayerWindow)) {
+        Warn(host, NoAnswerText);
+        return false;
+    }
     return true;
 }
 

@@ -38,7 +38,8 @@ std::string NumberedCommandLine(const std::string& executable, const std::string
 
 // Starts the player (a running one is started again and takes the new list), waits a bounded
 // time for its window, then settles it by handling mode and appearance. False, after telling
-// the user, when the start failed or the window never appeared: the caller must press nothing.
+// the user, when the start failed, the window never appeared or the player stopped answering:
+// the caller must press nothing.
 bool LaunchPlayer(PlayerControl& player, PlayHost& host, const std::string& commandLine);
 
 // Plays the entry at `index`, with or without the entries after it. Numbered play loads the whole
@@ -64,7 +65,7 @@ void PlayFile(PlayerControl& player, PlayHost& host, const std::string& fileName
 void PlaylistDoubleClick(PlayerControl& player, PlayHost& host, const std::vector<std::string>& paths,
                          int pressedIndex, const std::function<void()>& removeFocusedTrack);
 
-// Shown when the running player did not take a press in time.
+// Shown when the running player did not take a press or a message in time.
 inline constexpr const char* NoAnswerText =
     "Melvane3 does not answer: it may be busy or hung. The button was not pressed.";
 

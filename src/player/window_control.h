@@ -51,6 +51,10 @@ public:
     // was not handled in time (a hung player) or the window is gone.
     virtual bool SendAndWait(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;
+    // True when the window is there but does not handle a message in time: a hung player.
+    virtual bool Hangs(WindowHandle window) = 0;
+    // Raise, Show and SetPosition are carried out by the window's own thread and would wait for a
+    // hung one: a window that Hangs is left as it is.
     // BringWindowToTop.
     virtual void Raise(WindowHandle window) = 0;
     // ShowWindow with an Sw* command.

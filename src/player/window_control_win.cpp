@@ -54,12 +54,25 @@ bool Win32WindowControl::SendAndWait(WindowHandle window, std::uint32_t message,
                                SendTimeoutMs, &result) != 0;
 }
 
+bool Win32WindowControl::Hangs(WindowHandle window) {
+    // Once a window has not answered for a few seconds the system counts it as hung and the
+    // question returns at once; the first time it waits out the timeout.
+    DWORD_PTR result = 0;
+    return IsWindow(ToHwnd(window)) &&
+           SendMessageTimeoutA(ToHwnd(window), WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, SendTimeoutMs,
+                               &result) == 0;
+}
+
 void Win32WindowControl::Raise(WindowHandle window) {
-    BringWindowToTop(ToHwnd(window));
+    if (!Hangs(window)) {
+        BringWindowToTop(ToHwnd(window));
+    }
 }
 
 void Win32WindowControl::Show(WindowHandle window, int showCommand) {
-    ShowWindow(ToHwnd(window), showCommand);
+    if (!Hangs(window)) {
+        ShowWindow(ToHwnd(window), showCommand);
+    }
 }
 
 WindowRect Win32WindowControl::OuterRect(WindowHandle window) {
@@ -72,6 +85,9 @@ WindowRect Win32WindowControl::OuterRect(WindowHandle window) {
 
 void Win32WindowControl::SetPosition(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
                                      int height, std::uint32_t flags) {
+    if (Hangs(window)) {
+        return;
+    }
     SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, width, height, flags);
 }
 

@@ -12,6 +12,7 @@ public:
     WindowHandle NextSibling(WindowHandle window) override;
     bool SendAndWait(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
+    bool Hangs(WindowHandle window) override;
     void Raise(WindowHandle window) override;
     void Show(WindowHandle window, int showCommand) override;
     WindowRect OuterRect(WindowHandle window) override;

@@ -128,6 +128,12 @@ TEST_F(PlayCommands, APlayerThatStopsAnsweringIsToldOfAndPressedOnce) {
     EXPECT_EQ(ui.Messages[0].Text, NoAnswerText);
     const std::string logged = testing::ReadWholeFile(log);
     EXPECT_EQ(logged.find("hang"), logged.rfind("hang")); // pressed once, not again
+    Click(Control(IdButton4)); // a second start: the hung player is told of, not placed or pressed
+    ASSERT_EQ(ui.Messages.size(), 2u);
+    EXPECT_EQ(ui.Messages[1].Text, NoAnswerText);
+    const ULONGLONG ending = GetTickCount64();
+    End(); // the program ends without waiting for it
+    EXPECT_LT(GetTickCount64() - ending, 10000u);
     DWORD process = 0;
     GetWindowThreadProcessId(PlayerWindow(), &process);
     HANDLE player = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);

@@ -142,6 +142,25 @@ TEST_F(PlayCommandsTest, NumberedPlayStopsPressingAPlayerThatStopsAnswering) {
     EXPECT_EQ(host.ui.Messages[0].Text, NoAnswerText);
 }
 
+// A hung process answers on none of its windows; its windows are left as they are.
+TEST_F(PlayCommandsTest, APlayerThatHangsWhileItIsSettledIsToldOfAndPressedNoFurther) {
+    for (const std::uint8_t handling : {HandlingHide, HandlingDontInterfere}) {
+        RecordingWindowControl hung;
+        PlayerControl control{hung, settings};
+        settings.PlayerWindowHandling = handling;
+        for (WindowHandle window = hung.AddPlayer({0, 0, 275, 116}); window <= 6; ++window) {
+            hung.At(window).Responsive = false;
+        }
+        host.ui.Messages.clear();
+        PlayAll(control, host, tracks);
+        const auto sends = std::count_if(hung.Calls.begin(), hung.Calls.end(),
+                                         [](const std::string& call) { return call.rfind("send", 0) == 0; });
+        EXPECT_LE(sends, 1) << int{handling}; // the first lost message is the last
+        ASSERT_EQ(host.ui.Messages.size(), 1u) << int{handling};
+        EXPECT_EQ(host.ui.Messages[0].Text, NoAnswerText);
+    }
+}
+
 TEST_F(PlayCommandsTest, PlainPlayWritesFromTheEntryOnOrItAlone) {
     settings.NumberAfterPlaylist = false;
     PlayFromIndex(player, host, tracks, 3, true);

@@ -108,6 +108,7 @@ public:
                      std::intptr_t lParam) override {
         return real_.SendAndWait(window, message, wParam, lParam);
     }
+    bool Hangs(WindowHandle window) override { return real_.Hangs(window); }
     void Raise(WindowHandle window) override { real_.Raise(window); }
     void Show(WindowHandle window, int showCommand) override { real_.Show(window, showCommand); }
     WindowRect OuterRect(WindowHandle window) override { return real_.OuterRect(window); }

@@ -101,11 +101,16 @@ public:
         return true;
     }
 
-    void Raise(WindowHandle window) override { Calls.push_back("raise " + At(window).Name); }
+    bool Hangs(WindowHandle window) override { return At(window).Open && !At(window).Responsive; }
+
+    // A window that hangs is left alone, as the real calls leave it.
+    void Raise(WindowHandle window) override { Calls.push_back("raise " + At(window).Name + Lost(window)); }
 
     void Show(WindowHandle window, int showCommand) override {
-        Calls.push_back("show " + At(window).Name + " " + ShowName(showCommand));
-        At(window).Visible = showCommand != SwHide;
+        Calls.push_back("show " + At(window).Name + " " + ShowName(showCommand) + Lost(window));
+        if (!Hangs(window)) {
+            At(window).Visible = showCommand != SwHide;
+        }
     }
 
     WindowRect OuterRect(WindowHandle window) override {
@@ -118,7 +123,10 @@ public:
         Window& w = At(window);
         Calls.push_back("setpos " + w.Name + " " + StackingName(insertAfter) + " " + std::to_string(x) + "," +
                         std::to_string(y) + " " + std::to_string(width) + "x" + std::to_string(height) +
-                        FlagNames(flags));
+                        FlagNames(flags) + Lost(window));
+        if (Hangs(window)) {
+            return;
+        }
         if ((flags & SwpNoSize) == 0) {
             w.Rect.Right = w.Rect.Left + width;
             w.Rect.Bottom = w.Rect.Top + height;
@@ -153,6 +161,8 @@ public:
 
 private:
     std::vector<Window> windows_; // a handle is the index + 1
+
+    std::string Lost(WindowHandle window) { return Hangs(window) ? " lost" : ""; }
     int pendingLookups_ = 0;
 
     WindowHandle Add(Window window) {
