@@ -49,22 +49,27 @@ TEST(Faults, AReadOnlyProgramDirectoryAtExitShowsTheErrorAndKeepsTheFiles) {
 // Files listed by the browser that are gone when they are read: each reader passes them over.
 class VanishedFiles : public testing::MainWindowTest {};
 
-TEST_F(VanishedFiles, GetAllHoverTotalsAndTheTagDialogPassThemOverSilently) {
+TEST_F(VanishedFiles, GetAllHoverTotalsDropsAndTheTagDialogPassThemOverSilently) {
     testing::TempDir music;
     music.Write("gone.mp3", std::string("\xFF\xFB\x90\x64", 4) + std::string(16000 * 3, '\0'));
     music.Write("list.m3u", "gone.mp3\r\n");
+    CreateDirectoryA(music.File("sub").c_str(), nullptr);
     Start();
     ShowWindow(Main().Handle(), SW_SHOW);
     Main().Browser().ChangeDirectory(music.Path().string());
     ASSERT_EQ(testing::ListTexts(Control(IdFileListBox1)).size(), 2u);
     DeleteFileA(music.File("gone.mp3").c_str());
     DeleteFileA(music.File("list.m3u").c_str());
+    RemoveDirectoryA(music.File("sub").c_str());
 
     SendMessageA(Control(IdFileListBox1), WM_MOUSEMOVE, 0, MAKELPARAM(10, 5)); // the first row
     EXPECT_EQ(Main().Status().Text(HoverTimePanel), "Time: 0:00");
     SendMessageA(Main().Handle(), WM_COMMAND, IdButton1, 0); // Get All: the listed track goes in
     EXPECT_EQ(Main().Tracks().Paths(), std::vector<std::string>{music.File("gone.mp3")});
     EXPECT_EQ(Main().Status().Text(TotalTimePanel), "Total time: 0:00");
+    SendMessageA(Control(IdListBox1), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(testing::MakeShellDrop({music.File("sub")}, 5, 5)), 0);
+    EXPECT_EQ(Main().Tracks().Count(), 1); // a dropped directory that is gone adds nothing
     app->TagEditor().ViewEditIDTag1Click(music.File("gone.mp3"), {});
     SetFocus(app->TagEditor().Control(Form4::IdEdit1));
     SendMessageA(app->TagEditor().Control(Form4::IdEdit1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x"));
