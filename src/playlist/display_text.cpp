@@ -8,15 +8,19 @@ bool IsStreamEntry(std::string_view path) {
     return path.substr(0, 5) == "http:";
 }
 
-std::string MakeDisplayText(std::string_view path, bool fullPath) {
+std::string_view DisplayTextIn(std::string_view path, bool fullPath) {
     if (fullPath) {
-        return std::string(path);
+        return path;
     }
     // Only the separators matter, so a stream's "/" is looked for instead of copying the path.
     const std::string_view separators = IsStreamEntry(path) ? "\\:/" : "\\:";
     const std::size_t last = path.find_last_of(separators);
     const std::string_view name = last == std::string_view::npos ? path : path.substr(last + 1);
-    return std::string(name.substr(0, MaxFileNameTextLength));
+    return name.substr(0, MaxFileNameTextLength);
+}
+
+std::string MakeDisplayText(std::string_view path, bool fullPath) {
+    return std::string(DisplayTextIn(path, fullPath));
 }
 
 } // namespace tundeck

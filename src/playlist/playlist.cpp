@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <iterator>
 
 namespace tundeck {
 
@@ -25,10 +24,31 @@ int Playlist::InsertionRow(int position) const {
     return position == -1 ? Count() : position;
 }
 
+PlaylistEntry Playlist::MakeEntry(std::string_view path) {
+    const std::string_view kept = paths_.Add(path);
+    return {kept, DisplayTextIn(kept, showFullPath_)};
+}
+
+// Removed paths stay in the arena; once they outweigh the paths in use, those move to a fresh
+// one. Small playlists never bother.
+void Playlist::CompactPaths() {
+    constexpr std::size_t slack = 1 << 20;
+    if (paths_.BytesReleased() <= std::max(paths_.BytesInUse(), slack)) {
+        return;
+    }
+    StringArena fresh;
+    for (PlaylistEntry& entry : entries_) {
+        const std::size_t textStart = static_cast<std::size_t>(entry.DisplayText.data() - entry.Path.data());
+        entry.Path = fresh.Add(entry.Path);
+        entry.DisplayText = entry.Path.substr(textStart, entry.DisplayText.size());
+    }
+    paths_ = std::move(fresh);
+}
+
 void Playlist::AddTrack(std::string_view path, int position, bool select) {
     const int row = InsertionRow(position);
     // The entry first: the list draws its rows from the entries.
-    entries_.insert(entries_.begin() + row, {std::string(path), MakeDisplayText(path, showFullPath_)});
+    entries_.insert(entries_.begin() + row, MakeEntry(path));
     ++revision_;
     widget_.InsertRows(position == -1 ? -1 : row, 1);
     if (select) {
@@ -44,12 +64,11 @@ void Playlist::AddTracks(const std::vector<std::string_view>& paths, int positio
     std::vector<PlaylistEntry> added;
     added.reserve(paths.size());
     for (std::string_view path : paths) {
-        added.push_back({std::string(path), MakeDisplayText(path, showFullPath_)});
+        added.push_back(MakeEntry(path));
     }
     const int count = static_cast<int>(added.size());
     // One shift of the later entries instead of one per path.
-    entries_.insert(entries_.begin() + first, std::make_move_iterator(added.begin()),
-                    std::make_move_iterator(added.end()));
+    entries_.insert(entries_.begin() + first, added.begin(), added.end());
     ++revision_;
     RedrawSuspended quiet(widget_);
     widget_.InsertRows(position == -1 ? -1 : first, count);
@@ -62,7 +81,9 @@ bool Playlist::RemoveTrack(int index) {
     if (index < 0 || index >= Count()) {
         return false;
     }
+    paths_.Release(entries_[static_cast<std::size_t>(index)].Path);
     entries_.erase(entries_.begin() + index);
+    CompactPaths();
     widget_.DeleteRow(index);
     ++revision_;
     return true;
@@ -87,14 +108,15 @@ void Playlist::MoveTrack(int from, int to) {
 
 void Playlist::Clear() {
     RedrawSuspended quiet(widget_);
-    entries_.clear();
+    entries_ = {};
+    paths_.Clear();
     ++revision_;
     widget_.ReplaceAll(0, {});
 }
 
 void Playlist::SetDisplayMode(bool fullPath) {
     for (PlaylistEntry& entry : entries_) {
-        entry.DisplayText = MakeDisplayText(entry.Path, fullPath);
+        entry.DisplayText = DisplayTextIn(entry.Path, fullPath);
     }
     widget_.TextsChanged(); // the rows keep their flags, the list its place
 }
@@ -102,25 +124,34 @@ void Playlist::SetDisplayMode(bool fullPath) {
 void Playlist::Rearrange(const Arrangement& arrangement) {
     std::vector<PlaylistEntry> arranged;
     arranged.reserve(arrangement.Order.size());
+    std::vector<bool> kept(entries_.size());
     std::vector<int> selected;
     for (std::size_t row = 0; row < arrangement.Order.size(); ++row) {
-        arranged.push_back(std::move(entries_.at(static_cast<std::size_t>(arrangement.Order[row]))));
+        const std::size_t from = static_cast<std::size_t>(arrangement.Order[row]);
+        arranged.push_back(entries_.at(from));
+        kept[from] = true;
         if (arrangement.Selected[row]) {
             selected.push_back(static_cast<int>(row));
         }
     }
+    for (std::size_t row = 0; row < entries_.size(); ++row) {
+        if (!kept[row]) {
+            paths_.Release(entries_[row].Path);
+        }
+    }
     entries_ = std::move(arranged);
+    CompactPaths();
     ++revision_;
     RedrawSuspended quiet(widget_);
     widget_.ReplaceAll(Count(), selected);
 }
 
-const std::string& Playlist::Path(int row) const {
+std::string_view Playlist::Path(int row) const {
     CheckRow(row);
     return entries_[static_cast<std::size_t>(row)].Path;
 }
 
-const std::string& Playlist::DisplayText(int row) const {
+std::string_view Playlist::DisplayText(int row) const {
     CheckRow(row);
     return entries_[static_cast<std::size_t>(row)].DisplayText;
 }
@@ -129,7 +160,7 @@ std::vector<std::string> Playlist::Paths() const {
     std::vector<std::string> paths;
     paths.reserve(entries_.size());
     for (const PlaylistEntry& entry : entries_) {
-        paths.push_back(entry.Path);
+        paths.emplace_back(entry.Path);
     }
     return paths;
 }
@@ -139,7 +170,7 @@ int Playlist::RowStartingWith(char character, int caret) const {
     const int count = Count();
     for (int step = 1; step <= count; ++step) {
         const int row = (std::max(caret, -1) + step) % count;
-        const std::string& text = entries_[static_cast<std::size_t>(row)].DisplayText;
+        const std::string_view text = entries_[static_cast<std::size_t>(row)].DisplayText;
         if (!text.empty() && fold(text[0]) == fold(character)) {
             return row;
         }

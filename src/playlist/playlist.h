@@ -3,6 +3,7 @@
 
 #include "playlist/editing.h"
 #include "playlist/list_widget.h"
+#include "playlist/string_arena.h"
 
 #include <string>
 #include <string_view>
@@ -10,9 +11,10 @@
 
 namespace tundeck {
 
+// Both views last until the next change of the entries.
 struct PlaylistEntry {
-    std::string Path;        // exactly as added: what files and the player get
-    std::string DisplayText; // MakeDisplayText of Path in the mode in force when it was made
+    std::string_view Path;        // exactly as added: what files and the player get
+    std::string_view DisplayText; // the part of Path shown in the mode in force when it was made
 };
 
 // Rows count from 0. A row outside the playlist raises "List index out of bounds", an insertion
@@ -44,8 +46,8 @@ public:
     // Goes up with every change of the entries (not of the selection); 0 for a playlist never changed.
     unsigned Revision() const { return revision_; }
     const std::vector<PlaylistEntry>& Entries() const { return entries_; }
-    const std::string& Path(int row) const;
-    const std::string& DisplayText(int row) const;
+    std::string_view Path(int row) const;
+    std::string_view DisplayText(int row) const;
     std::vector<std::string> Paths() const;
     // The first row after `caret`, going round to the caret itself, whose text starts with
     // `character` in either case: where typing a character moves in a list; -1 for none.
@@ -63,9 +65,12 @@ public:
 private:
     void CheckRow(int row) const;
     int InsertionRow(int position) const;
+    PlaylistEntry MakeEntry(std::string_view path);
+    void CompactPaths();
 
     ListWidget& widget_;
     const bool& showFullPath_;
+    StringArena paths_;
     std::vector<PlaylistEntry> entries_;
     unsigned revision_ = 0;
 };

@@ -39,8 +39,9 @@ void PlaylistPanel::RemovePopupTrack() {
 }
 
 std::optional<std::string> PlaylistPanel::PopupPath() const {
-    return popupIndex_ >= 0 && popupIndex_ < playlist_.Count() ? std::optional(playlist_.Path(popupIndex_))
-                                                               : std::nullopt;
+    return popupIndex_ >= 0 && popupIndex_ < playlist_.Count()
+               ? std::optional(std::string(playlist_.Path(popupIndex_)))
+               : std::nullopt;
 }
 
 POINT PlaylistPanel::TakeFocusedRowForPopup() {
@@ -132,7 +133,7 @@ void PlaylistPanel::MouseMove(const MouseEvent& event) {
     if (row == -1) {
         totals_.ClearHoverInfo();
     } else {
-        totals_.ShowTrackHover(playlist_.DisplayText(row), playlist_.Path(row));
+        totals_.ShowTrackHover(std::string(playlist_.DisplayText(row)), std::string(playlist_.Path(row)));
     }
 }
 

@@ -27,11 +27,11 @@ TimeTotals ComputeTimeTotals(const Playlist& playlist, const TrackSecondsOf& sec
     }
     TimeTotals totals;
     for (std::size_t row = 0; row < selected.size(); ++row) {
-        const std::string& path = playlist.Entries()[row].Path;
+        const std::string_view path = playlist.Entries()[row].Path;
         if (IsStreamEntry(path)) {
             continue;
         }
-        const std::int32_t seconds = secondsOf(path);
+        const std::int32_t seconds = secondsOf(std::string(path));
         totals.Total += seconds;
         if (selected[row]) {
             totals.Selected += seconds;

@@ -58,7 +58,7 @@ protected:
     std::vector<std::string> EntryTexts() {
         std::vector<std::string> texts;
         for (const PlaylistEntry& entry : Tracks().Entries()) {
-            texts.push_back(entry.DisplayText);
+            texts.emplace_back(entry.DisplayText);
         }
         return texts;
     }

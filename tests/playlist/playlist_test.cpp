@@ -2,6 +2,7 @@
 
 #include "fake_list_widget.h"
 #include "framework/error.h"
+#include "playlist/display_text.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ protected:
     static Texts Names(const Playlist& list) {
         Texts texts;
         for (const PlaylistEntry& entry : list.Entries()) {
-            texts.push_back(entry.DisplayText);
+            texts.emplace_back(entry.DisplayText);
         }
         return texts;
     }
@@ -174,6 +175,36 @@ TEST_F(PlaylistTest, AddTracksMatchesAddTrackOneByOne) {
             EXPECT_EQ(Names(), Names(oneByOne)) << position << select;
             EXPECT_EQ(widget.Count(), oneByOneWidget.Count()) << position << select;
             EXPECT_EQ(playlist.SelectedRows(), oneByOne.SelectedRows()) << position << select;
+        }
+    }
+}
+
+// The paths of removed rows are let go of in bulk once they outweigh the rest; the rows left
+// keep their paths and texts, in either display mode, after removals of both kinds.
+TEST_F(PlaylistTest, RowsLeftAfterLargeRemovalsKeepTheirPathsAndTexts) {
+    std::vector<std::string> paths; // 40 of 50 kB, then 20,000 of about 115 bytes
+    for (int i = 0; i < 20'040; ++i) {
+        paths.push_back("C:\\" + std::string(i < 40 ? 50'000 : 100, 'x') + "\\t" + std::to_string(i) +
+                        ".mp3");
+        playlist.AddTrack(paths.back(), -1, false);
+    }
+    std::vector<bool> selected(paths.size());
+    for (std::size_t row = 40; row < selected.size(); ++row) {
+        selected[row] = row % 4 != 0;
+    }
+    playlist.Rearrange(WithoutSelected(selected)); // three quarters of the short ones at once
+    for (int row = 39; row >= 10; --row) {         // then most long ones one at a time
+        playlist.RemoveTrack(row);
+    }
+    for (bool fullPath : {false, true}) {
+        if (fullPath) {
+            playlist.SetDisplayMode(true);
+        }
+        ASSERT_EQ(playlist.Count(), 10 + 5'000);
+        for (int row = 0; row < playlist.Count(); ++row) {
+            const std::string& path = paths[static_cast<std::size_t>(row < 10 ? row : 40 + (row - 10) * 4)];
+            ASSERT_EQ(playlist.Path(row), path) << row;
+            ASSERT_EQ(playlist.DisplayText(row), MakeDisplayText(path, fullPath)) << row;
         }
     }
 }
