@@ -13,6 +13,7 @@
 #include "playlist/playlist_panel_win.h"
 #include "trackinfo/status_panels_win.h"
 #include "ui/layout_panel_win.h"
+#include "ui/list_adds_win.h"
 #include "ui/list_drags_win.h"
 
 #include <functional>
@@ -56,9 +57,9 @@ public:
     void RunCommand(int id, int code);
 
     // Event handlers, each handing the event to the panel that owns it.
-    void Button1Click();
-    void Button9Click();
-    void FileListBox1Dbl();
+    void Button1Click() { adds_.GetAll(); }
+    void Button9Click() { adds_.GetSelected(); }
+    void FileListBox1Dbl() { adds_.AddFocusedFile(); }
     void Button3Click() { playlist_.RemoveSelected(); }
     void Button2Click() { playlist_.RemoveAll(); }
     void Button6Click() { playlist_.DeselectAll(); }
@@ -72,10 +73,10 @@ public:
     void BitBtn3Click() { player_.TransportClick(Tracks(), 2); }
     void BitBtn4Click() { player_.TransportClick(Tracks(), 3); }
     void BitBtn5Click() { player_.TransportClick(Tracks(), 4); }
-    void ListBoxDbl();
+    void ListBoxDbl() { ActOnRow(PressedIndex()); }
     void Playfromhere1Click() { player_.PlayFromIndex(Tracks(), PopupIndex(), true); }
     void Play1Click() { player_.PlayFromIndex(Tracks(), PopupIndex(), false); }
-    void Playsingle1Click();
+    void Playsingle1Click() { player_.PlayFile(browser_.PopupFileName()); }
     void SavePlaylist1Click();
     void Exit4Click() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
     void Exit2Click() { showAboutDialog_(); }
@@ -83,7 +84,7 @@ public:
     // Keys on the playlist: Ctrl+A selects every row, Enter acts on the focused row as a
     // double-click on it would (Del is Remove Sel.).
     void ListBoxSelectAll() { playlist_.SelectAll(); }
-    void ListBoxEnter();
+    void ListBoxEnter() { ActOnRow(Tracks().FocusedRow()); }
     void ListBoxMouseDown(const MouseEvent& event) { drags_.ListBoxMouseDown(event); }
     void ListBoxMouseMove(const MouseEvent& event) { playlist_.MouseMove(event); }
     void ListBoxMouseUp(const MouseEvent& event) {
@@ -137,6 +138,8 @@ private:
     void CreateMenuAndShortcuts();
     void AttachPanels();
     void FillPlaylist();
+    // The double-click action on a playlist row.
+    void ActOnRow(int row);
     void ShutDown();
 
     std::string programDirectory_;
@@ -148,6 +151,7 @@ private:
     BrowserPanel browser_{lastMousePoint_, status_};
     PlayerPanel player_;
     LayoutPanel layout_;
+    ListAdds adds_{playlist_, browser_, status_, settings_.RecurseDroppedDirectories};
     ListDrags drags_{
         playlist_,
         browser_,

@@ -4,7 +4,6 @@
 
 #include "app/commands.h"
 #include "framework/routes.h"
-#include "trackinfo/add_feedback_win.h"
 #include "playlist/playlist_files_win.h"
 
 namespace tundeck {
@@ -125,46 +124,18 @@ void Form1::OnUpDown(int id, int /*position*/, int delta) {
 
 void Form1::OnChildDropFiles(int id, const std::vector<std::string>& paths, POINT point) {
     if (id == IdListBox1) { // only the playlist takes drops
-        AddFeedback busy(status_);
-        playlist_.DropFiles(paths, point, settings_.RecurseDroppedDirectories, busy);
+        adds_.DropFiles(paths, point);
     }
 }
 
-void Form1::ListBoxDbl() {
-    player_.DoubleClick(Tracks(), PressedIndex(), [this] { RemoveTrack(Tracks().FocusedRow()); });
-}
-
-void Form1::Button1Click() {
-    AddFeedback busy(status_);
-    browser_.AddAllFiles(Tracks(), busy);
-    UpdateTimeTotals();
-}
-
-void Form1::Button9Click() {
-    AddFeedback busy(status_);
-    browser_.AddSelectedFiles(Tracks(), busy);
-    UpdateTimeTotals();
-}
-
-void Form1::FileListBox1Dbl() {
-    browser_.AddFocusedFile(Tracks());
-    UpdateTimeTotals();
+void Form1::ActOnRow(int row) {
+    player_.DoubleClick(Tracks(), row, [this] { RemoveTrack(Tracks().FocusedRow()); });
 }
 
 void Form1::Button7Click() {
     playlist_.Shuffle();
     if (settings_.AutoPlayAfterRandom) {
         Button4Click();
-    }
-}
-
-void Form1::ListBoxEnter() {
-    player_.DoubleClick(Tracks(), Tracks().FocusedRow(), [this] { RemoveTrack(Tracks().FocusedRow()); });
-}
-
-void Form1::Playsingle1Click() {
-    if (const std::optional<std::string> name = browser_.PopupFileName()) {
-        player_.PlayFile(*name);
     }
 }
 

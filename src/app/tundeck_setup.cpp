@@ -219,6 +219,11 @@ void Form2::Create(HWND main) {
         item.pszText = const_cast<char*>(PageNames[page]);
         SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
     }
+    // Before the first opening each group shows its first item, so opening runs a group's
+    // handler only for a value other than that one.
+    for (const RadioGroupRow& row : RadioGroups) {
+        SendMessageA(Control(RadioItemId(row.Group, 0)), BM_SETCHECK, BST_CHECKED, 0);
+    }
     ShowPage(0);
 }
 

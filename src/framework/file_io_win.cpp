@@ -2,6 +2,7 @@
 
 #include "framework/error.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tundeck {
@@ -89,11 +90,15 @@ bool DirectoryExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-void RaiseLastIoError() {
-    RaiseIoError(IoCodeOf(GetLastError()));
+void RaiseIoErrorFor(DWORD error) {
+    RaiseIoError(IoCodeOf(error));
 }
 
-std::string ReadFileBytes(const std::string& path) {
+void RaiseLastIoError() {
+    RaiseIoErrorFor(GetLastError());
+}
+
+PartialRead ReadFileUntilError(const std::string& path) {
     if (HasNul(path)) {
         RaiseIoError(IoFileNotFound);
     }
@@ -106,22 +111,33 @@ std::string ReadFileBytes(const std::string& path) {
     if (!GetFileSizeEx(file.Get(), &size)) {
         RaiseLastIoError();
     }
-    std::string bytes;
-    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    // Blocks small enough that a failing read loses little of what came before it.
+    constexpr std::size_t Block = 1 << 16;
+    PartialRead read;
+    read.Bytes.resize(static_cast<std::size_t>(size.QuadPart));
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
-        DWORD read = 0;
-        if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr)) {
-            RaiseLastIoError();
+    while (done < read.Bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min(read.Bytes.size() - done, Block));
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), read.Bytes.data() + done, chunk, &got, nullptr)) {
+            read.Error = GetLastError();
+            break;
         }
-        if (read == 0) {
+        if (got == 0) {
             break; // the file shrank meanwhile
         }
-        done += read;
+        done += got;
     }
-    bytes.resize(done);
-    return bytes;
+    read.Bytes.resize(done);
+    return read;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    PartialRead read = ReadFileUntilError(path);
+    if (read.Error != ERROR_SUCCESS) {
+        RaiseIoErrorFor(read.Error);
+    }
+    return std::move(read.Bytes);
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {

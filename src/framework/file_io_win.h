@@ -33,6 +33,20 @@ bool DirectoryExists(const std::string& path);
 // Raises the input/output error of the last failed Win32 call.
 [[noreturn]] void RaiseLastIoError();
 
+// Raises the input/output error for a Win32 error code.
+[[noreturn]] void RaiseIoErrorFor(DWORD error);
+
+// What a file held up to a read that failed part way, and that read's error (ERROR_SUCCESS when
+// the whole file was read), for a caller that keeps what came before the failure.
+struct PartialRead {
+    std::string Bytes;
+    DWORD Error = ERROR_SUCCESS;
+};
+
+// The content of a file, opened for reading only, read a block at a time up to the end or the
+// first read that fails. A file that cannot be opened raises.
+PartialRead ReadFileUntilError(const std::string& path);
+
 // The whole content of a file, opened for reading only.
 std::string ReadFileBytes(const std::string& path);
 

@@ -43,8 +43,10 @@ void PlayerPanel::PlayFromIndex(const Playlist& playlist, int index, bool withFo
     tundeck::PlayFromIndex(player_, *this, playlist.Paths(), index, withFollowing);
 }
 
-void PlayerPanel::PlayFile(const std::string& fileName) {
-    tundeck::PlayFile(player_, *this, fileName);
+void PlayerPanel::PlayFile(const std::optional<std::string>& fileName) {
+    if (fileName) {
+        tundeck::PlayFile(player_, *this, *fileName);
+    }
 }
 
 void PlayerPanel::DoubleClick(const Playlist& playlist, int pressedIndex,

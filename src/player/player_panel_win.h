@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,8 @@ public:
     void PlayAll(const Playlist& playlist);
     void PlaySelected(const Playlist& playlist, const std::vector<bool>& selected);
     void PlayFromIndex(const Playlist& playlist, int index, bool withFollowing);
-    void PlayFile(const std::string& fileName);
+    // A file of the browsed directory, by its name; nothing without one.
+    void PlayFile(const std::optional<std::string>& fileName);
     void DoubleClick(const Playlist& playlist, int pressedIndex, const std::function<void()>& removeFocused);
     // The transport button at `position` (0 Play to 4 Next).
     void TransportClick(const Playlist& playlist, int position);

@@ -92,7 +92,23 @@ void Win32WindowControl::SetPosition(WindowHandle window, WindowHandle insertAft
 }
 
 int Win32WindowControl::StartProcess(const std::string& commandLine, int showCommand) {
-    return static_cast<int>(WinExec(commandLine.c_str(), static_cast<UINT>(showCommand)));
+    // As WinExec starts a program, without its wait of up to 30 seconds for the new process to
+    // take input: a player that hangs while it starts would freeze us before our own bounded wait.
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    PROCESS_INFORMATION process{};
+    std::string line = commandLine; // CreateProcessA may write to it
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        // WinExec's results: the error itself where it fits below 32, "bad format" otherwise.
+        const DWORD error = GetLastError();
+        return error < 32 ? static_cast<int>(error) : ERROR_BAD_FORMAT;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 33;
 }
 
 void Win32WindowControl::Pause(std::chrono::milliseconds duration) {

@@ -35,13 +35,16 @@ public:
         : recurse_(recurse), atRow_(atRow), progress_(progress) {}
 
     // Added one by one at a fixed row, each later subdirectory's tree lands in front of the
-    // earlier ones; appended, they follow each other in search order.
-    void Collect(const std::string& directory) {
+    // earlier ones; appended, they follow each other in search order. Returns which of the
+    // collected paths adding one by one would insert last, npos for none.
+    std::size_t Collect(const std::string& directory) {
         // With subdirectories wanted one search serves both: the tracks among all entries come
         // in the order a search for "*.mp3" alone gives them.
         std::vector<std::string> subdirectories;
+        std::size_t last = std::string::npos;
         for (const FoundEntry& entry : SearchDirectory(directory + (recurse_ ? "*.*" : "*.mp3"))) {
             if (IsAddableFile(entry.Attributes) && IsTrack(entry.Name)) {
+                last = paths_.size();
                 Found(directory + entry.Name);
             } else if (recurse_ && IsPlainDirectory(entry.Attributes)) {
                 subdirectories.push_back(directory + entry.Name + "\\");
@@ -50,9 +53,15 @@ public:
         if (atRow_) {
             std::reverse(subdirectories.begin(), subdirectories.end());
         }
+        bool subtreeLast = false; // at a row, the first collected tree was added last
         for (const std::string& subdirectory : subdirectories) {
-            Collect(subdirectory);
+            const std::size_t inTree = Collect(subdirectory);
+            if (inTree != std::string::npos && !(atRow_ && subtreeLast)) {
+                last = inTree;
+                subtreeLast = true;
+            }
         }
+        return last;
     }
     void Found(std::string path) {
         paths_.push_back(std::move(path));
@@ -98,8 +107,12 @@ void AddFiles(Playlist& playlist, const std::string& directory, const std::vecto
 void AddDirectory(Playlist& playlist, const std::string& directory, bool recurse, int position,
                   AddProgress* progress) {
     TrackCollector tracks(recurse, position != -1, progress);
-    tracks.Collect(directory);
+    const std::size_t last = tracks.Collect(directory);
     tracks.InsertInto(playlist, position, true);
+    if (position != -1 && last != std::string::npos) {
+        // The focus on the row that adding one by one would have selected last.
+        playlist.SetSelected(position + static_cast<int>(last), true);
+    }
 }
 
 void AddDroppedFiles(Playlist& playlist, const std::vector<std::string>& paths, int position, bool recurse,

@@ -84,7 +84,7 @@ void BrowserPanel::FileListMouseMove(const MouseEvent& event) {
     lastMousePoint_ = event.Point;
     const std::string name = browser_.FileNameAt(ListRowAt(files_, event.Point));
     if (PathExtension(name) == ".mp3") {
-        status_.ShowTrackHover(name, DirectoryPrefix() + name);
+        status_.ShowFileHover(name, DirectoryPrefix() + name);
     } else {
         status_.ClearHoverInfo();
     }

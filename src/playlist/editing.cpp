@@ -9,7 +9,7 @@ namespace tundeck {
 namespace {
 
 Arrangement Unchanged(const std::vector<bool>& selected) {
-    Arrangement result{std::vector<int>(selected.size()), selected};
+    Arrangement result{std::vector<int>(selected.size()), selected, -1};
     for (std::size_t row = 0; row < selected.size(); ++row) {
         result.Order[row] = static_cast<int>(row);
     }
@@ -22,6 +22,7 @@ void SwapRows(Arrangement& rows, std::size_t from, std::size_t to) {
     std::swap(rows.Order[from], rows.Order[to]);
     rows.Selected[to] = true;
     rows.Selected[from] = false;
+    rows.Focus = static_cast<int>(to);
 }
 
 // A sequence of rows in which a row can be taken out of, and put in at, any position fast:
@@ -185,7 +186,8 @@ Arrangement Shuffled(const std::vector<bool>& selected, ShuffleRandom& random) {
     for (int row : shuffled.Rows()) {
         order.push_back(row);
     }
-    Arrangement result{std::move(order), std::vector<bool>(selected.size(), false)};
+    Arrangement result{std::move(order), std::vector<bool>(selected.size(), false),
+                       static_cast<int>(top) - 1};
     for (std::size_t row = 0; row < top; ++row) {
         result.Selected[row] = true;
     }

@@ -9,10 +9,13 @@
 
 namespace tundeck {
 
-// The playlist after an edit: the old row at each new row, and the new rows' selected flags.
+// The playlist after an edit: the old row at each new row, the new rows' selected flags, and
+// the last row whose flag the edit set one row at a time would set (-1 for none): setting a
+// flag makes that row the focused one.
 struct Arrangement {
     std::vector<int> Order;
     std::vector<bool> Selected;
+    int Focus = -1;
 
     friend bool operator==(const Arrangement&, const Arrangement&) = default;
 };

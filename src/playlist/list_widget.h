@@ -19,6 +19,8 @@ public:
     virtual void DeleteRow(int row) = 0;
 
     virtual bool Selected(int row) const = 0;
+    // Setting a flag also makes the row the caret and the anchor and scrolls it fully into view;
+    // clearing one moves neither.
     virtual void SetSelected(int row, bool selected) = 0;
     // Sets the flags of rows first..last (within the list) in one go; the caret stays.
     virtual void SelectRange(int first, int last, bool selected) = 0;

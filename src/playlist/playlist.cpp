@@ -74,6 +74,7 @@ void Playlist::AddTracks(const std::vector<std::string_view>& paths, int positio
     widget_.InsertRows(position == -1 ? -1 : first, count);
     if (select) {
         widget_.SelectRange(first, first + count - 1, true);
+        widget_.SetSelected(first + count - 1, true); // the user's place follows, as one by one
     }
 }
 
@@ -144,6 +145,9 @@ void Playlist::Rearrange(const Arrangement& arrangement) {
     ++revision_;
     RedrawSuspended quiet(widget_);
     widget_.ReplaceAll(Count(), selected);
+    if (arrangement.Focus >= 0) {
+        widget_.SetSelected(arrangement.Focus, true); // where setting the flags row by row leaves it
+    }
 }
 
 std::string_view Playlist::Path(int row) const {

@@ -39,7 +39,7 @@ public:
     // Every display text made again for the mode; every row keeps its selected flag.
     void SetDisplayMode(bool fullPath);
     // The entries in the arrangement's order (rows it leaves out are removed) and its flags,
-    // with one refill of the list.
+    // with one refill of the list; the focus moves to the arrangement's, if it names one.
     void Rearrange(const Arrangement& arrangement);
 
     int Count() const { return static_cast<int>(entries_.size()); }

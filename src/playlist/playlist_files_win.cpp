@@ -14,7 +14,14 @@ void ReadPlaylistFile(Playlist& playlist, const std::string& fileName, int posit
     if (!FileExists(fileName)) {
         return;
     }
-    AddPlaylistFileText(playlist, ReadFileBytes(fileName), position, select);
+    const PartialRead read = ReadFileUntilError(fileName);
+    if (read.Error == ERROR_SUCCESS) {
+        AddPlaylistFileText(playlist, read.Bytes, position, select);
+        return;
+    }
+    // The entries read before the failure stay, as reading line by line leaves them.
+    AddPlaylistFileText(playlist, CompleteLines(read.Bytes), position, select);
+    RaiseIoErrorFor(read.Error);
 }
 
 bool SavePlaylistAs(UserInteraction& ui, WindowHandle owner, const std::vector<std::string>& paths) {

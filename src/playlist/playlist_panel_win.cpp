@@ -12,6 +12,10 @@ void PlaylistPanel::Attach(HWND list, HWND upDown) {
     upDownId_ = GetDlgCtrlID(upDown);
     SendMessageA(upDown, UDM_SETRANGE32, static_cast<WPARAM>(-32768), 32767);
     SendMessageA(upDown, UDM_SETPOS32, 0, 0);
+    // One row per step however long an arrow is held: without a table of its own the control
+    // speeds up to 5 and 20.
+    UDACCEL oneByOne{0, 1};
+    SendMessageA(upDown, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&oneByOne));
 }
 
 bool PlaylistPanel::DrawItem(const DRAWITEMSTRUCT& item) const {

@@ -18,6 +18,8 @@ public:
     virtual void ShowZeroSelection() = 0;
     // The track under the mouse, as the list shows it, with its time read afresh; none.
     virtual void ShowTrackHover(const std::string& text, const std::string& path) = 0;
+    // A file of the browser under the mouse: its name shown before its time is read.
+    virtual void ShowFileHover(const std::string& name, const std::string& path) = 0;
     virtual void ClearHoverInfo() = 0;
 };
 

@@ -70,6 +70,11 @@ void StatusPanels::ShowTrackHover(const std::string& text, const std::string& pa
     bar_.SetText(HoverTimePanel, "Time: " + time);
 }
 
+void StatusPanels::ShowFileHover(const std::string& name, const std::string& path) {
+    bar_.SetText(HoverNamePanel, name);
+    bar_.SetText(HoverTimePanel, "Time: " + HoverTimeText(ReadMpegHeader(path)));
+}
+
 void StatusPanels::ClearHoverInfo() {
     bar_.SetText(HoverNamePanel, "");
     bar_.SetText(HoverTimePanel, "Time: ");

@@ -3,6 +3,7 @@
 #include "trackinfo/id3_tag_win.h"
 
 #include <iterator>
+#include <utility>
 
 namespace tundeck {
 
@@ -80,6 +81,7 @@ void Form4::ViewEditIDTag1Click(const std::string& path, const HeaderLines& line
     ShowOverOwner(Control(IdButton1));
     tagChanged_ = false;
     path_ = path;
+    awayFrom_ = 0;
     SetWindowTextA(Control(IdLabel7), path.c_str());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         SetWindowTextA(Control(IdLabel7 + 1 + static_cast<int>(i)), lines[i].c_str());
@@ -110,6 +112,9 @@ void Form4::Button1Click() {
     // Enter reaches here with the focus still in a box: moving it first counts that box's change,
     // as a click on the button does.
     SetFocus(Control(IdButton1));
+    if (awayFrom_ != 0) { // the focus came back from another window straight onto the button
+        BoxEntered(IdButton1);
+    }
     Close(tagChanged_);
 }
 
@@ -125,18 +130,47 @@ bool Form4::OnClose() {
 }
 
 void Form4::OnCommand(int id, int code, HWND /*control*/) {
-    if (IsTagEdit(id) && code == EN_SETFOCUS) {
-        EditEnter(Control(id));
-    } else if (IsTagEdit(id) && code == EN_KILLFOCUS) {
-        EditExit(Control(id));
-    } else if (id == IdComboBox1 && code == CBN_SETFOCUS) {
-        ComboBox1Enter();
-    } else if (id == IdComboBox1 && code == CBN_KILLFOCUS) {
-        ComboBox1Exit();
+    if ((IsTagEdit(id) && code == EN_SETFOCUS) || (id == IdComboBox1 && code == CBN_SETFOCUS)) {
+        BoxEntered(id);
+    } else if ((IsTagEdit(id) && code == EN_KILLFOCUS) || (id == IdComboBox1 && code == CBN_KILLFOCUS)) {
+        BoxLeft(id);
     } else if (id == IdButton1 && code == BN_CLICKED) {
         Button1Click();
     } else if (id == IDCANCEL) { // Escape: as the frame's close box
         FormClose();
+    }
+}
+
+void Form4::BoxEntered(int id) {
+    const int left = std::exchange(awayFrom_, 0);
+    if (left == id) {
+        return; // back from another window: the box was never left
+    }
+    if (left != 0) {
+        BoxExit(left);
+    }
+    if (id == IdComboBox1) {
+        ComboBox1Enter();
+    } else if (IsTagEdit(id)) {
+        EditEnter(Control(id));
+    }
+}
+
+void Form4::BoxLeft(int id) {
+    // While the focus leaves, it already names the window that receives it.
+    HWND to = GetFocus();
+    if (to != nullptr && IsChild(Handle(), to)) {
+        BoxExit(id);
+    } else {
+        awayFrom_ = id;
+    }
+}
+
+void Form4::BoxExit(int id) {
+    if (id == IdComboBox1) {
+        ComboBox1Exit();
+    } else {
+        EditExit(Control(id));
     }
 }
 

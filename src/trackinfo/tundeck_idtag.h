@@ -40,6 +40,12 @@ protected:
     void OnCommand(int id, int code, HWND control) override;
 
 private:
+    // The focus entering or leaving a box (an edit box or the genre box). Only a move between
+    // controls of the dialog counts: another window taking the focus and giving it back leaves
+    // the box as it was.
+    void BoxEntered(int id);
+    void BoxLeft(int id);
+    void BoxExit(int id);
     void EditEnter(HWND edit);
     void EditExit(HWND edit);
     void ComboBox1Enter();
@@ -54,6 +60,7 @@ private:
     bool tagChanged_ = false;
     std::string enteredText_;
     int enteredGenre_ = -1;
+    int awayFrom_ = 0; // the box the focus left for another window, 0 for none
 };
 
 } // namespace tundeck

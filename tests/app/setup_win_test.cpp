@@ -111,7 +111,11 @@ TEST_F(SetupTest, WindowHandlingAndAppearanceMoveTheRunningPlayer) {
     RECT before{};
     GetWindowRect(PlayerWindow(), &before);
 
+    // The first opening shows the appearance it has (0) and leaves a minimised player alone.
+    ShowWindow(PlayerWindow(), SW_MINIMIZE);
     Open();
+    EXPECT_TRUE(IsIconic(PlayerWindow()));
+    ShowWindow(PlayerWindow(), SW_RESTORE);
     ClickItem(7, 3); // always hide
     EXPECT_FALSE(IsWindowVisible(PlayerWindow()));
     RECT parked{};

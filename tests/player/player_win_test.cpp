@@ -466,9 +466,9 @@ TEST_F(StandInPlayerTest, AStartWithoutAPlayerWindowEndsWithAMessageNamingThePro
         << host.ui.Messages[0].Text;
     EXPECT_EQ(windows.Pauses, 0);
 
-    // A program that runs but never opens the player's window: the wait gives up at its bound.
-    // Meanwhile messages that others send us are answered, so a player that sends to us while it
-    // starts does not hang.
+    // A program that hangs while it starts, never opening the player's window: the start does not
+    // wait for it, the wait gives up at its bound. Meanwhile messages that others send us are
+    // answered, so a player that sends to us while it starts does not hang.
     HWND ours = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     std::atomic<bool> answered = false;
     std::thread sender([&] {
@@ -479,7 +479,16 @@ TEST_F(StandInPlayerTest, AStartWithoutAPlayerWindowEndsWithAMessageNamingThePro
         answered = SendMessageTimeoutA(ours, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored) != 0;
     });
     settings.PlayerExecutable = TestTool("standin_player/wrong_title_player.exe");
+    SetEnvironmentVariableA("TUNDECK_STANDIN_STALL", "1");
+    const ULONGLONG began = GetTickCount64();
     PlayAll(player, host, tracks);
+    // A bound on a hang, not a speed: starting as WinExec does would add up to 30 s of its own.
+    EXPECT_LT(GetTickCount64() - began, 20000u);
+    SetEnvironmentVariableA("TUNDECK_STANDIN_STALL", nullptr);
+    const std::vector<HWND> started = PlayerClassWindows();
+    for (HWND window : started) {
+        StandInProcess(window).Terminate();
+    }
     EXPECT_TRUE(answered);
     sender.join();
     DestroyWindow(ours);
@@ -487,7 +496,7 @@ TEST_F(StandInPlayerTest, AStartWithoutAPlayerWindowEndsWithAMessageNamingThePro
     EXPECT_NE(host.ui.Messages[1].Text.find(settings.PlayerExecutable), std::string::npos)
         << host.ui.Messages[1].Text;
     EXPECT_EQ(windows.Pauses, static_cast<int>(PlayerWaitLimit / PlayerLookupPause));
-    EXPECT_EQ(PlayerClassWindows().size(), 1u);
+    EXPECT_EQ(started.size(), 1u);
     EXPECT_EQ(player.PlayerWindow, NoWindow);
 }
 

@@ -11,10 +11,12 @@ namespace {
 
 using Flags = std::vector<bool>;
 
-// The playlist as the definitions see it: rows of (old row, selected flag).
+// The playlist as the definitions see it: rows of (old row, selected flag), and the row whose
+// flag was set last.
 struct Rows {
     std::vector<int> order;
     Flags flags;
+    int focus = -1;
 
     explicit Rows(const Flags& selected) : flags(selected) {
         for (std::size_t row = 0; row < selected.size(); ++row) {
@@ -23,7 +25,10 @@ struct Rows {
     }
     int Count() const { return static_cast<int>(order.size()); }
     bool At(int row) const { return flags[static_cast<std::size_t>(row)]; }
-    void Set(int row, bool flag) { flags[static_cast<std::size_t>(row)] = flag; }
+    void Set(int row, bool flag) {
+        flags[static_cast<std::size_t>(row)] = flag;
+        focus = flag ? row : focus;
+    }
     // The entry ends up at `to`, unselected; the rows between shift with their flags.
     void MoveTrack(int from, int to) {
         const int entry = order[static_cast<std::size_t>(from)];
@@ -32,7 +37,7 @@ struct Rows {
         order.insert(order.begin() + to, entry);
         flags.insert(flags.begin() + to, false);
     }
-    Arrangement Result() const { return {order, flags}; }
+    Arrangement Result() const { return {order, flags, focus}; }
 };
 
 Arrangement RemoveSelRowByRow(const Flags& selected) {
@@ -107,16 +112,18 @@ Flags Selecting(std::size_t count, std::initializer_list<std::size_t> rows) {
 
 TEST(Editing, TheDescribedExamples) {
     EXPECT_EQ(WithoutSelected(Selecting(6, {1, 2, 4})).Order, (std::vector<int>{0, 3, 5}));
-    EXPECT_EQ(SelectionMovedUp(Selecting(5, {2, 3})), (Arrangement{{0, 2, 3, 1, 4}, Selecting(5, {1, 2})}));
-    EXPECT_EQ(SelectionMovedUp(Selecting(4, {0, 2})), (Arrangement{{0, 2, 1, 3}, Selecting(4, {0, 1})}));
-    EXPECT_EQ(SelectionMovedDown(Selecting(3, {2})), (Arrangement{{0, 1, 2}, Selecting(3, {2})}));
+    EXPECT_EQ(SelectionMovedUp(Selecting(5, {2, 3})),
+              (Arrangement{{0, 2, 3, 1, 4}, Selecting(5, {1, 2}), 2}));
+    EXPECT_EQ(SelectionMovedUp(Selecting(4, {0, 2})), (Arrangement{{0, 2, 1, 3}, Selecting(4, {0, 1}), 1}));
+    EXPECT_EQ(SelectionMovedDown(Selecting(3, {2})), (Arrangement{{0, 1, 2}, Selecting(3, {2}), -1}));
 
     ShuffleRandom random(ShuffleRandom::SeedFromTimeOfDay(12, 34, 56, 789));
     const Arrangement shuffled = Shuffled(Selecting(7, {1, 4}), random);
-    EXPECT_EQ(shuffled, (Arrangement{{1, 4, 5, 2, 0, 6, 3}, Selecting(7, {0, 1})}));
+    EXPECT_EQ(shuffled, (Arrangement{{1, 4, 5, 2, 0, 6, 3}, Selecting(7, {0, 1}), 1}));
     ShuffleRandom again(0);
     EXPECT_EQ(Shuffled(Selecting(5, {0, 3}), again).Order[0], 3);
-    EXPECT_EQ(Shuffled(Selecting(5, {0, 1, 2, 3, 4}), again), (Arrangement{{0, 1, 2, 3, 4}, Flags(5, true)}));
+    EXPECT_EQ(Shuffled(Selecting(5, {0, 1, 2, 3, 4}), again),
+              (Arrangement{{0, 1, 2, 3, 4}, Flags(5, true), 4}));
 }
 
 TEST(Editing, OnePassGivesWhatRowByRowGivesForAnySelection) {

@@ -50,7 +50,10 @@ public:
     }
 
     bool Selected(int row) const override { return At(row).selected; }
-    void SetSelected(int row, bool selected) override { At(row).selected = selected; }
+    void SetSelected(int row, bool selected) override {
+        At(row).selected = selected;
+        focused = selected ? row : focused;
+    }
     void SelectRange(int first, int last, bool selected) override {
         for (int row = first; row <= last; ++row) {
             At(row).selected = selected;

@@ -97,6 +97,7 @@ TEST_F(PlaylistPanelTest, AddDirectoryTakesVisibleTracksOfEveryPlainSubdirectory
     expected.push_back("t1.mp3");
     EXPECT_EQ(Names(), expected);
     EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(Tracks().FocusedRow(), oneFirst ? 3 : 4); // where adding one by one set a flag last
 
     // A directory that is not there, and one whose path is too long to search, add nothing.
     AddDirectory(Tracks(), programDir.File("gone") + "\\", true, -1, nullptr);
@@ -222,6 +223,44 @@ TEST_F(PlaylistPanelTest, TheUpDownMovesTheSelectionUntilItsPositionStops) {
     click(false);
     EXPECT_EQ(Names(), (Paths{"t0.mp3", "t1.mp3", "t2.mp3", "t3.mp3"}));
     EXPECT_EQ(Selected(), (std::vector<int>{2}));
+}
+
+TEST_F(PlaylistPanelTest, TheFocusFollowsTheRowsWhoseFlagsAreSetAndAHeldArrowStepsByOne) {
+    HWND list = Control(IdListBox1);
+    HWND upDown = Control(IdUpDown1);
+    UDACCEL steps[2]{};
+    EXPECT_EQ(SendMessageA(upDown, UDM_GETACCEL, 2, reinterpret_cast<LPARAM>(steps)), 1);
+    EXPECT_EQ(steps[0].nInc, 1u);
+    RECT client{}, arrows{};
+    GetClientRect(list, &client);
+    GetClientRect(upDown, &arrows);
+    const LPARAM lower = MAKELPARAM(arrows.right / 2, arrows.bottom * 3 / 4);
+    const auto focusedInView = [&] {
+        RECT row{};
+        SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(Tracks().FocusedRow()),
+                     reinterpret_cast<LPARAM>(&row));
+        return row.top >= 0 && row.bottom <= client.bottom;
+    };
+    AddNumbered(300);
+    Select({0});
+    for (int press = 1; press <= 40; ++press) {
+        SendMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, lower);
+        SendMessageA(upDown, WM_LBUTTONUP, 0, lower);
+        ASSERT_EQ(Selected(), std::vector<int>{press});
+        ASSERT_EQ(Tracks().FocusedRow(), press);
+        ASSERT_TRUE(focusedInView()) << press;
+    }
+    // Random: the last selected row at the top; an add: the last row it selected.
+    Main().Options().AutoPlayAfterRandom = false;
+    Select({200, 250});
+    Click(IdButton7);
+    EXPECT_EQ(Tracks().FocusedRow(), 2);
+    EXPECT_TRUE(focusedInView());
+    std::filesystem::create_directory(programDir.Path() / "dir");
+    Track("dir\\x.mp3");
+    AddDirectory(Tracks(), programDir.File("dir") + "\\", false, -1, nullptr);
+    EXPECT_EQ(Tracks().FocusedRow(), 300);
+    EXPECT_TRUE(focusedInView());
 }
 
 TEST_F(PlaylistPanelTest, DelCtrlAAndEnterTypedOnThePlaylist) {

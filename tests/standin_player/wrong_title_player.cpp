@@ -1,6 +1,7 @@
 // Stands for a program that starts but never opens the player's window: its window has the
 // player's class under another title, so a lookup by class and title must pass it by. It runs
-// until that window is closed.
+// until that window is closed; with TUNDECK_STANDIN_STALL set it never takes a message at all, as
+// a program that hangs while it starts.
 #include <windows.h>
 
 namespace {
@@ -29,6 +30,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         return 1;
     }
     ShowWindow(window, show);
+    while (GetEnvironmentVariableA("TUNDECK_STANDIN_STALL", nullptr, 0) > 0) {
+        Sleep(1000);
+    }
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         DispatchMessageA(&message);

@@ -100,10 +100,26 @@ TEST_F(TagDialogTest, TheCloseBoxAndCancelWriteNothing) {
     SendMessageA(Dialog().Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(ui.Messages.empty());
     EXPECT_FALSE(IsWindowVisible(Dialog().Handle()));
+    // Another window taking the focus and giving it back leaves the box as it was: Escape asks
+    // nothing, and leaving the box afterwards still counts the change.
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr,
+                                 nullptr, nullptr);
+    const auto switchAwayAndBack = [&] {
+        SetForegroundWindow(other);
+        SetForegroundWindow(Dialog().Handle());
+        EXPECT_EQ(GetFocus(), Box(0));
+    };
+    Open("a.mp3");
+    Type(0, "changed");
+    switchAwayAndBack();
+    SendMessageA(Dialog().Handle(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(ui.Messages.empty());
     // A change the focus has left is counted; Cancel at the question keeps the file.
     Open("a.mp3");
     EXPECT_EQ(WindowText(Box(0)), std::string(30, 'S')); // the boxes are read afresh
     Type(0, "changed");
+    switchAwayAndBack();
+    DestroyWindow(other);
     SetFocus(Box(1));
     ui.MessageAnswers.push_back(AnswerCancel);
     SendMessageA(Dialog().Handle(), WM_CLOSE, 0, 0);

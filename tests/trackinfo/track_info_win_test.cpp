@@ -78,13 +78,20 @@ TEST_F(TrackInfoTest, HoverShowsTheTrackUnderTheMouseAndTheOtherControlsClearIt)
     Move(IdListBox1, BelowLastRow(IdListBox1));
     EXPECT_EQ(Hover(), std::make_pair(std::string(), std::string("Time: ")));
 
-    // The file list: an upper-case extension counts; a playlist file shows no track.
+    // The file list: an upper-case extension counts; a playlist file shows no track; a file too
+    // short for a header has its name shown before the read fails.
+    music.Write("short.mp3", "ab");
+    Main().Browser().Refresh();
     const std::vector<std::string> names = testing::ListTexts(Control(IdFileListBox1));
     const auto row = [&](const char* name) {
         return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin());
     };
     Move(IdFileListBox1, RowPoint(IdFileListBox1, row("TWO.MP3")));
     EXPECT_EQ(Hover(), std::make_pair(std::string("TWO.MP3"), std::string("Time: 1:30")));
+    Move(IdFileListBox1, RowPoint(IdFileListBox1, row("short.mp3")));
+    EXPECT_EQ(Hover(), std::make_pair(std::string("short.mp3"), std::string("Time: 1:30")));
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.Messages[0].Text, "Read beyond end of file.");
     Move(IdFileListBox1, RowPoint(IdFileListBox1, row("list.m3u")));
     EXPECT_EQ(Hover(), std::make_pair(std::string(), std::string("Time: ")));
 
