@@ -9,7 +9,7 @@ namespace tundeck {
 namespace {
 
 Arrangement Unchanged(const std::vector<bool>& selected) {
-    Arrangement result{std::vector<int>(selected.size()), selected, -1};
+    Arrangement result{std::vector<int>(selected.size()), selected};
     for (std::size_t row = 0; row < selected.size(); ++row) {
         result.Order[row] = static_cast<int>(row);
     }

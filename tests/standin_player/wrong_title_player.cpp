@@ -1,7 +1,6 @@
 // Stands for a program that starts but never opens the player's window: its window has the
 // player's class under another title, so a lookup by class and title must pass it by. It runs
-// until that window is closed; with TUNDECK_STANDIN_STALL set it never takes a message at all, as
-// a program that hangs while it starts.
+// until that window is closed, or hangs with it while TUNDECK_STANDIN_STALL is set.
 #include <windows.h>
 
 namespace {
