@@ -1,5 +1,7 @@
 #include "app/tundeck_about.h"
 
+#include "tundeck_version.h"
+
 namespace tundeck {
 
 namespace {
@@ -15,7 +17,7 @@ constexpr DWORD Text = SS_LEFT | SS_NOPREFIX;
 constexpr DialogControl Controls[] = {
     {0, "STATIC", "", SS_ETCHEDFRAME, At(8, 8, 418, 246)},
     {IdIcon, "STATIC", "", SS_ICON, At(22, 22, 32, 32)},
-    {IdTitle, "STATIC", "Tundeck v1.4", Text, At(70, 24, 340, 18)},
+    {IdTitle, "STATIC", "Tundeck v" TUNDECK_VERSION_SHORT, Text, At(70, 24, 340, 18)},
     {0, "STATIC", "A playlist manager and remote control for an external MPEG audio player.", Text,
      At(70, 52, 340, 32)},
     {0, "STATIC",
@@ -25,8 +27,7 @@ constexpr DialogControl Controls[] = {
     {0, "STATIC", "Contact: the Tundeck developers, through the project's issue tracker.", Text,
      At(70, 150, 340, 32)},
     {0, "STATIC",
-     "Copyright (C) 2026 the Tundeck developers. All rights reserved. Provided as is, without "
-     "warranty of any kind.",
+     TUNDECK_COPYRIGHT ".\nReleased under the MIT License.\nProvided as is, without warranty of any kind.",
      Text, At(70, 194, 340, 44)},
     {IdButton1, "BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, At(180, 266, 75, 25)},
 };
