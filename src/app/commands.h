@@ -17,7 +17,9 @@ enum CommandId : int {
     CmdRemove,         // Remove1, the playlist's popup menu
     CmdViewEditTag1,   // ViewEditIDTag1, the playlist's popup menu
     CmdViewEditTag2,   // ViewEditIDTag2, the file list's popup menu
-    CmdLast = CmdViewEditTag2,
+    CmdUndo,           // shortcuts only: the playlist's history
+    CmdRedo,
+    CmdLast = CmdRedo,
 };
 
 // A command and a control never share an identifier, and both fit the 16 bits of WM_COMMAND.

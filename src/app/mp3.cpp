@@ -14,6 +14,9 @@ constexpr DWORD MainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 constexpr ACCEL Shortcuts[] = {
     {FCONTROL | FVIRTKEY, 'S', CmdSavePlaylist},
+    {FCONTROL | FVIRTKEY, 'Z', CmdUndo},
+    {FCONTROL | FVIRTKEY, 'Y', CmdRedo},
+    {FCONTROL | FSHIFT | FVIRTKEY, 'Z', CmdRedo},
 };
 
 } // namespace
@@ -31,9 +34,6 @@ void Form1::Create() {
 
 Form1::~Form1() {
     Destroy(); // while the members the shut-down sequence uses still exist
-    if (accelerators_ != nullptr) {
-        DestroyAcceleratorTable(accelerators_);
-    }
 }
 
 bool Form1::OnClose() {
@@ -44,8 +44,8 @@ bool Form1::OnClose() {
 
 void Form1::CreateMenuAndShortcuts() {
     SetMenu(Handle(), BuildMenuBar(MainMenuItems()));
-    accelerators_ =
-        CreateAcceleratorTableA(const_cast<ACCEL*>(Shortcuts), static_cast<int>(std::size(Shortcuts)));
+    accelerators_.reset(
+        CreateAcceleratorTableA(const_cast<ACCEL*>(Shortcuts), static_cast<int>(std::size(Shortcuts))));
 }
 
 void Form1::AttachPanels() {

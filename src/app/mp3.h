@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace tundeck {
@@ -48,7 +49,7 @@ public:
     PlayerControl& Player() { return player_.Control(); }
     TrackPopups& Popups() { return popups_; }
     HWND Control(ControlId id) const { return controls_[id]; }
-    HACCEL Accelerators() const { return accelerators_; }
+    HACCEL Accelerators() const { return accelerators_.get(); }
     int PressedIndex() const { return playlist_.PressedIndex(); }
     int PopupIndex() const { return playlist_.PopupIndex(); }
 
@@ -64,6 +65,9 @@ public:
     void Button2Click() { playlist_.RemoveAll(); }
     void Button6Click() { playlist_.DeselectAll(); }
     void Remove1Click() { playlist_.RemovePopupTrack(); }
+    // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z: the last edit of the playlist undone, or done again.
+    void UndoEdit() { playlist_.Undo(); }
+    void RedoEdit() { playlist_.Redo(); }
     void UpDown1Click(bool upperArrow) { playlist_.MoveSelection(upperArrow); }
     void Button7Click();
     void Button4Click() { player_.PlayAll(Tracks()); }
@@ -77,7 +81,7 @@ public:
     void Playfromhere1Click() { player_.PlayFromIndex(Tracks(), PopupIndex(), true); }
     void Play1Click() { player_.PlayFromIndex(Tracks(), PopupIndex(), false); }
     void Playsingle1Click() { player_.PlayFile(browser_.PopupFileName()); }
-    void SavePlaylist1Click();
+    void SavePlaylist1Click() { browser_.SavePlaylistAs(Ui(), Owner(), Tracks().Paths()); }
     void Exit4Click() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
     void Exit2Click() { showAboutDialog_(); }
     void Exit1Click() { showSetupDialog_(); }
@@ -113,12 +117,16 @@ public:
 
 protected:
     void OnCreate() override;
-    void OnDestroy() override;
+    void OnDestroy() override { ShutDown(); }
     bool OnClose() override;
     void OnCommand(int id, int code, HWND control) override;
     void OnSize(int width, int height) override;
     void OnPaint() override;
-    void OnEndSession(bool ending) override;
+    void OnEndSession(bool ending) override {
+        if (ending) {
+            ShutDown();
+        }
+    }
     bool OnMinimize() override { return MinimizeProgram(Handle()); }
     bool OnMouse(const MouseEvent& event) override;
     bool OnSetCursor() override { return drags_.Dragging(); }
@@ -160,7 +168,8 @@ private:
     TrackPopups popups_{playlist_, browser_, settings_, [this](int id) { RunCommand(id, 0); }};
     Tooltips tooltips_;
     Font font_;
-    HACCEL accelerators_ = nullptr;
+    std::unique_ptr<std::remove_pointer_t<HACCEL>, decltype(&DestroyAcceleratorTable)> accelerators_{
+        nullptr, &DestroyAcceleratorTable};
     MainControlHandles controls_;
     FocusMemory focus_;
     std::function<void()> showSetupDialog_ = [] {};

@@ -4,7 +4,6 @@
 
 #include "app/commands.h"
 #include "framework/routes.h"
-#include "playlist/playlist_files_win.h"
 
 namespace tundeck {
 
@@ -42,6 +41,8 @@ constexpr CommandRoute<Form1> Commands[] = {
     {CmdViewEditTag2, AnyCode, &Form1::ViewEditIDTag2Click},
     {CmdAbout, AnyCode, &Form1::Exit2Click},
     {CmdOptions, AnyCode, &Form1::Exit1Click},
+    {CmdUndo, AnyCode, &Form1::UndoEdit},
+    {CmdRedo, AnyCode, &Form1::RedoEdit},
 };
 
 constexpr MouseRoute<Form1> MouseRoutes[] = {
@@ -136,12 +137,6 @@ void Form1::Button7Click() {
     playlist_.Shuffle();
     if (settings_.AutoPlayAfterRandom) {
         Button4Click();
-    }
-}
-
-void Form1::SavePlaylist1Click() {
-    if (SavePlaylistAs(Ui(), Owner(), Tracks().Paths())) {
-        Browser().Refresh();
     }
 }
 

@@ -11,6 +11,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 namespace tundeck {
 
 void Form1::OnCreate() {
@@ -53,20 +55,12 @@ void Form1::FillPlaylist() {
     playlistKnown_ = true;
 }
 
-void Form1::OnDestroy() {
-    if (!startCancelled_ && !shutDown_) {
-        ShutDown();
-    }
-}
-
-void Form1::OnEndSession(bool ending) {
-    if (ending && !startCancelled_ && !shutDown_) {
-        ShutDown();
-    }
-}
-
 void Form1::ShutDown() {
-    shutDown_ = true; // a failed step ends the sequence for good
+    // Once, at the window's end or the session's, and not after a cancelled start; a failed step
+    // ends the sequence for good.
+    if (startCancelled_ || std::exchange(shutDown_, true)) {
+        return;
+    }
     // The whole playlist is remembered whatever the option says; the option decides whether the
     // next run reads it back. A start-up cut short before it read the remembered playlist
     // leaves the file as it was, unless the playlist has been changed since.

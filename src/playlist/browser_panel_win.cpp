@@ -2,6 +2,7 @@
 
 #include "framework/controls_win.h"
 #include "framework/text.h"
+#include "playlist/playlist_files_win.h"
 
 #include <cstddef>
 #include <vector>
@@ -47,6 +48,13 @@ void BrowserPanel::AddSelectedFiles(Playlist& playlist, AddProgress& progress) {
 void BrowserPanel::AddFocusedFile(Playlist& playlist) {
     const std::string name = browser_.FocusedFileName();
     AddFileByType(playlist, name.empty() ? name : DirectoryPrefix() + name, -1, true, false);
+}
+
+void BrowserPanel::SavePlaylistAs(UserInteraction& ui, WindowHandle owner,
+                                  const std::vector<std::string>& paths) {
+    if (tundeck::SavePlaylistAs(ui, owner, paths)) {
+        browser_.Refresh();
+    }
 }
 
 namespace {

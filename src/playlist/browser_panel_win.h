@@ -39,6 +39,9 @@ public:
     // A double-click on the file list: its focused file appended, a playlist file expanded.
     void AddFocusedFile(Playlist& playlist);
 
+    // Save Playlist As; a playlist saved into the directory on view shows in the file list at once.
+    void SavePlaylistAs(UserInteraction& ui, WindowHandle owner, const std::vector<std::string>& paths);
+
     // The path a drag from the file list or the directory list carries.
     const std::string& DragPath() const { return dragPath_; }
 

@@ -2,6 +2,7 @@
 
 #include "framework/error.h"
 #include "playlist/display_text.h"
+#include "playlist/playlist_history.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -45,11 +46,18 @@ void Playlist::CompactPaths() {
     paths_ = std::move(fresh);
 }
 
+bool Playlist::Recording() const {
+    return history_ != nullptr && history_->Recording();
+}
+
 void Playlist::AddTrack(std::string_view path, int position, bool select) {
     const int row = InsertionRow(position);
     // The entry first: the list draws its rows from the entries.
     entries_.insert(entries_.begin() + row, MakeEntry(path));
     ++revision_;
+    if (Recording()) {
+        history_->Inserted(*this, row, 1);
+    }
     widget_.InsertRows(position == -1 ? -1 : row, 1);
     if (select) {
         widget_.SetSelected(row, true);
@@ -70,6 +78,9 @@ void Playlist::AddTracks(const std::vector<std::string_view>& paths, int positio
     // One shift of the later entries instead of one per path.
     entries_.insert(entries_.begin() + first, added.begin(), added.end());
     ++revision_;
+    if (Recording()) {
+        history_->Inserted(*this, first, count);
+    }
     RedrawSuspended quiet(widget_);
     widget_.InsertRows(position == -1 ? -1 : first, count);
     if (select) {
@@ -81,6 +92,9 @@ void Playlist::AddTracks(const std::vector<std::string_view>& paths, int positio
 bool Playlist::RemoveTrack(int index) {
     if (index < 0 || index >= Count()) {
         return false;
+    }
+    if (Recording()) {
+        history_->Removing(*this, {index});
     }
     paths_.Release(entries_[static_cast<std::size_t>(index)].Path);
     entries_.erase(entries_.begin() + index);
@@ -103,16 +117,18 @@ void Playlist::MoveTrack(int from, int to) {
         std::rotate(at(to), at(from), at(from + 1));
     }
     ++revision_;
+    if (Recording()) {
+        history_->Moved(from, to);
+    }
     widget_.DeleteRow(from);
     widget_.InsertRows(to, 1);
 }
 
 void Playlist::Clear() {
-    RedrawSuspended quiet(widget_);
-    entries_ = {};
-    paths_.Clear();
-    ++revision_;
-    widget_.ReplaceAll(0, {});
+    auto [entries, paths] = TakeAll();
+    if (Recording()) { // handed over whole: emptying a million rows stays as fast as it was
+        history_->Cleared(std::move(entries), std::move(paths));
+    }
 }
 
 void Playlist::SetDisplayMode(bool fullPath) {
@@ -122,7 +138,38 @@ void Playlist::SetDisplayMode(bool fullPath) {
     widget_.TextsChanged(); // the rows keep their flags, the list its place
 }
 
+// What an arrangement does, told to the history as the rows it leaves out, then the new order of
+// the rest.
+void Playlist::RecordArrangement(const std::vector<int>& order) {
+    if (order.size() == entries_.size()) {
+        history_->Permuted(order);
+        return;
+    }
+    std::vector<int> rank(entries_.size(), -1);
+    for (int from : order) {
+        rank[static_cast<std::size_t>(from)] = 0;
+    }
+    std::vector<int> removed;
+    int kept = 0;
+    for (std::size_t row = 0; row < rank.size(); ++row) {
+        if (rank[row] < 0) {
+            removed.push_back(static_cast<int>(row));
+        } else {
+            rank[row] = kept++;
+        }
+    }
+    history_->Removing(*this, removed);
+    std::vector<int> rest(order.size());
+    for (std::size_t row = 0; row < order.size(); ++row) {
+        rest[row] = rank[static_cast<std::size_t>(order[row])];
+    }
+    history_->Permuted(rest);
+}
+
 void Playlist::Rearrange(const Arrangement& arrangement) {
+    if (Recording()) {
+        RecordArrangement(arrangement.Order);
+    }
     std::vector<PlaylistEntry> arranged;
     arranged.reserve(arrangement.Order.size());
     std::vector<bool> kept(entries_.size());
@@ -148,6 +195,61 @@ void Playlist::Rearrange(const Arrangement& arrangement) {
     if (arrangement.Focus >= 0) {
         widget_.SetSelected(arrangement.Focus, true); // where setting the flags row by row leaves it
     }
+}
+
+void Playlist::InsertAt(const std::vector<int>& rows, const std::vector<std::string_view>& paths) {
+    std::vector<PlaylistEntry> merged;
+    merged.reserve(entries_.size() + paths.size());
+    std::size_t old = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        while (merged.size() < static_cast<std::size_t>(rows[i])) {
+            merged.push_back(entries_.at(old++));
+        }
+        merged.push_back(MakeEntry(paths.at(i)));
+    }
+    merged.insert(merged.end(), entries_.begin() + static_cast<std::ptrdiff_t>(old), entries_.end());
+    entries_ = std::move(merged);
+    ++revision_;
+    RedrawSuspended quiet(widget_);
+    widget_.ReplaceAll(Count(), {});
+}
+
+void Playlist::RemoveAt(const std::vector<int>& rows) {
+    Arrangement rest{{}, std::vector<bool>(entries_.size() - rows.size())};
+    rest.Order.reserve(rest.Selected.size());
+    std::size_t next = 0;
+    for (int row = 0; row < Count(); ++row) {
+        if (next < rows.size() && rows[next] == row) {
+            ++next;
+        } else {
+            rest.Order.push_back(row);
+        }
+    }
+    Rearrange(rest);
+}
+
+std::pair<std::vector<PlaylistEntry>, StringArena> Playlist::TakeAll() {
+    std::pair<std::vector<PlaylistEntry>, StringArena> all{std::move(entries_), std::move(paths_)};
+    entries_ = {};
+    paths_ = StringArena(); // a moved arena keeps pointers into the blocks it gave away
+    ++revision_;
+    RedrawSuspended quiet(widget_);
+    widget_.ReplaceAll(0, {});
+    return all;
+}
+
+void Playlist::RestoreAll(std::vector<PlaylistEntry> entries, StringArena paths) {
+    entries_ = std::move(entries);
+    paths_ = std::move(paths);
+    SetDisplayMode(showFullPath_); // the mode may have changed since
+    ++revision_;
+    RedrawSuspended quiet(widget_);
+    widget_.ReplaceAll(Count(), {});
+}
+
+void Playlist::SetSelection(const std::vector<int>& rows) {
+    RedrawSuspended quiet(widget_);
+    widget_.ReplaceAll(Count(), rows);
 }
 
 std::string_view Playlist::Path(int row) const {

@@ -7,9 +7,12 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tundeck {
+
+class PlaylistHistory;
 
 // Both views last until the next change of the entries.
 struct PlaylistEntry {
@@ -42,6 +45,18 @@ public:
     // with one refill of the list; the focus moves to the arrangement's, if it names one.
     void Rearrange(const Arrangement& arrangement);
 
+    // Each change of the entries is reported to `history` while it has a step open.
+    void SetHistory(PlaylistHistory* history) { history_ = history; }
+    // For the history, each with one refill of the list and no flags set: `paths` put in at
+    // `rows` (ascending, numbered as afterwards); the entries at `rows` (ascending) taken out;
+    // the whole list handed over and back.
+    void InsertAt(const std::vector<int>& rows, const std::vector<std::string_view>& paths);
+    void RemoveAt(const std::vector<int>& rows);
+    std::pair<std::vector<PlaylistEntry>, StringArena> TakeAll();
+    void RestoreAll(std::vector<PlaylistEntry> entries, StringArena paths);
+    // Exactly `rows` (ascending) selected; the caret and the view stay.
+    void SetSelection(const std::vector<int>& rows);
+
     int Count() const { return static_cast<int>(entries_.size()); }
     // Goes up with every change of the entries (not of the selection); 0 for a playlist never changed.
     unsigned Revision() const { return revision_; }
@@ -67,12 +82,15 @@ private:
     int InsertionRow(int position) const;
     PlaylistEntry MakeEntry(std::string_view path);
     void CompactPaths();
+    bool Recording() const;
+    void RecordArrangement(const std::vector<int>& order);
 
     ListWidget& widget_;
     const bool& showFullPath_;
     StringArena paths_;
     std::vector<PlaylistEntry> entries_;
     unsigned revision_ = 0;
+    PlaylistHistory* history_ = nullptr;
 };
 
 } // namespace tundeck

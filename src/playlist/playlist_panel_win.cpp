@@ -8,7 +8,7 @@
 namespace tundeck {
 
 void PlaylistPanel::Attach(HWND list, HWND upDown) {
-    listBox1_.Attach(list);
+    listBox1_.Attach(list, &playlist_);
     upDownId_ = GetDlgCtrlID(upDown);
     SendMessageA(upDown, UDM_SETRANGE32, static_cast<WPARAM>(-32768), 32767);
     SendMessageA(upDown, UDM_SETPOS32, 0, 0);
@@ -31,7 +31,20 @@ int PlaylistPanel::CharacterRow(char character) const {
     return playlist_.RowStartingWith(character, listBox1_.FocusedRow());
 }
 
+void PlaylistPanel::Undo() {
+    if (history_.Undo(playlist_)) {
+        UpdateTimeTotals();
+    }
+}
+
+void PlaylistPanel::Redo() {
+    if (history_.Redo(playlist_)) {
+        UpdateTimeTotals();
+    }
+}
+
 void PlaylistPanel::RemoveTrack(int index) {
+    const PlaylistEdit edit(history_, playlist_);
     playlist_.RemoveTrack(index);
     UpdateTimeTotals();
 }
@@ -54,11 +67,13 @@ POINT PlaylistPanel::TakeFocusedRowForPopup() {
 }
 
 void PlaylistPanel::RemoveSelected() {
+    const PlaylistEdit edit(history_, playlist_);
     playlist_.Rearrange(WithoutSelected(playlist_.SelectedFlags()));
     UpdateTimeTotals();
 }
 
 void PlaylistPanel::RemoveAll() {
+    const PlaylistEdit edit(history_, playlist_);
     playlist_.Clear();
     totals_.ShowZeroTotals();
 }
@@ -74,6 +89,7 @@ void PlaylistPanel::DeselectAll() {
 }
 
 void PlaylistPanel::MoveSelection(bool up) {
+    const PlaylistEdit edit(history_, playlist_);
     const std::vector<bool> selected = playlist_.SelectedFlags();
     playlist_.Rearrange(up ? SelectionMovedUp(selected) : SelectionMovedDown(selected));
 }
@@ -83,6 +99,7 @@ void PlaylistPanel::Shuffle() {
     GetSystemTime(&now);
     ShuffleRandom random(
         ShuffleRandom::SeedFromTimeOfDay(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds));
+    const PlaylistEdit edit(history_, playlist_);
     playlist_.Rearrange(Shuffled(playlist_.SelectedFlags(), random));
 }
 
@@ -92,6 +109,7 @@ void PlaylistPanel::DropFiles(const std::vector<std::string>& paths, POINT point
     // a drag from the desktop moves no mouse over the list that we hear of.
     // Below the last row they append, in the order dropped.
     const int position = listBox1_.InsertionPositionAt(point);
+    const PlaylistEdit edit(history_, playlist_);
     AddDroppedFiles(playlist_, paths, position == playlist_.Count() ? -1 : position, recurse, &progress);
     UpdateTimeTotals();
 }
@@ -122,6 +140,7 @@ void PlaylistPanel::DragDrop(DragSource source, POINT point, const std::string& 
         return;
     }
     lastMousePoint_ = point;
+    const PlaylistEdit edit(history_, playlist_);
     if (source == DragSource::FileList) {
         AddFileByType(playlist_, dragPath, listBox1_.RowAt(point), true, true);
     } else {

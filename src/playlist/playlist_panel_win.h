@@ -7,6 +7,7 @@
 #include "playlist/drag_source.h"
 #include "playlist/mylstbox.h"
 #include "playlist/playlist.h"
+#include "playlist/playlist_history.h"
 #include "playlist/totals_view.h"
 
 #include <optional>
@@ -19,7 +20,9 @@ public:
     // `showFullPath` is the display mode in force; `lastMousePoint` is the main window's record
     // of the latest mouse position over any of its lists; `totals` shows the playing times.
     PlaylistPanel(const bool& showFullPath, POINT& lastMousePoint, TotalsView& totals)
-        : playlist_(listBox1_, showFullPath), lastMousePoint_(lastMousePoint), totals_(totals) {}
+        : playlist_(listBox1_, showFullPath), lastMousePoint_(lastMousePoint), totals_(totals) {
+        playlist_.SetHistory(&history_);
+    }
 
     // Takes over the playlist's list box and its up-down control.
     void Attach(HWND list, HWND upDown);
@@ -27,6 +30,12 @@ public:
     bool IsUpDown(int id) const { return id == upDownId_; }
 
     Playlist& Tracks() { return playlist_; }
+    // Each user edit runs as one step of it.
+    PlaylistHistory& History() { return history_; }
+    // Ctrl+Z and Ctrl+Y: the playlist before the last edit, or after the last undone one, with
+    // its times.
+    void Undo();
+    void Redo();
 
     // WM_DRAWITEM for the list: the row with its entry's text. False for other controls.
     bool DrawItem(const DRAWITEMSTRUCT& item) const;
@@ -77,6 +86,7 @@ public:
 private:
     myListBox listBox1_;
     Playlist playlist_;
+    PlaylistHistory history_;
     POINT& lastMousePoint_;
     TotalsView& totals_;
     int upDownId_ = 0;

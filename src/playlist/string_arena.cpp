@@ -17,9 +17,11 @@ std::string_view StringArena::Add(std::string_view text) {
         // A long string gets a block of its own, so the room left in the last block stays usable.
         blocks_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
         at = blocks_.back().get();
+        held_ += text.size();
     } else {
         blocks_.push_back(std::make_unique_for_overwrite<char[]>(BlockSize));
         at = blocks_.back().get();
+        held_ += BlockSize;
         free_ = at + text.size();
         room_ = BlockSize - text.size();
     }

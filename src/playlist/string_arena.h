@@ -18,6 +18,8 @@ public:
     void Release(std::string_view text) { released_ += text.size(); }
     std::size_t BytesInUse() const { return added_ - released_; }
     std::size_t BytesReleased() const { return released_; }
+    // The memory of its blocks.
+    std::size_t BytesHeld() const { return held_; }
     void Clear();
 
 private:
@@ -28,6 +30,7 @@ private:
     std::size_t room_ = 0;
     std::size_t added_ = 0;
     std::size_t released_ = 0;
+    std::size_t held_ = 0;
 };
 
 } // namespace tundeck

@@ -5,18 +5,21 @@
 namespace tundeck {
 
 void ListAdds::GetAll() {
+    const PlaylistEdit edit(playlist_.History(), playlist_.Tracks());
     AddFeedback busy(status_);
     browser_.AddAllFiles(playlist_.Tracks(), busy);
     playlist_.UpdateTimeTotals();
 }
 
 void ListAdds::GetSelected() {
+    const PlaylistEdit edit(playlist_.History(), playlist_.Tracks());
     AddFeedback busy(status_);
     browser_.AddSelectedFiles(playlist_.Tracks(), busy);
     playlist_.UpdateTimeTotals();
 }
 
 void ListAdds::AddFocusedFile() {
+    const PlaylistEdit edit(playlist_.History(), playlist_.Tracks());
     browser_.AddFocusedFile(playlist_.Tracks());
     playlist_.UpdateTimeTotals();
 }

@@ -2,6 +2,8 @@
 
 #include "trackinfo/add_feedback_win.h"
 
+#include <utility>
+
 namespace tundeck {
 
 void ListDrags::Attach(HWND owner, HWND playlist, HWND files, HWND directories) {
@@ -31,6 +33,10 @@ void ListDrags::DirectoryListBox1MouseDown(const MouseEvent& event) {
 
 // ListBoxDragOver.
 void ListDrags::DragOver(DragSource source, POINT point) {
+    if (!stepOpen_) { // the whole drag is one step of the playlist's history
+        playlist_.History().Begin(playlist_.Tracks());
+        stepOpen_ = true;
+    }
     playlist_.DragOver(source, point);
 }
 
@@ -42,6 +48,9 @@ void ListDrags::DragDrop(DragSource source, POINT point) {
 
 // ListEndDrag: the lists show their usual cursor again.
 void ListDrags::EndDrag(DragSource /*source*/) {
+    if (std::exchange(stepOpen_, false)) {
+        playlist_.History().End(playlist_.Tracks());
+    }
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
 }
 

@@ -55,6 +55,7 @@ private:
     HWND playlistList_ = nullptr;
     HWND files_ = nullptr;
     HWND directories_ = nullptr;
+    bool stepOpen_ = false; // a drag over the playlist has begun a step of its history
 };
 
 } // namespace tundeck

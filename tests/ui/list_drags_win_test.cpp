@@ -1,9 +1,12 @@
 // Drags between the real lists of a visible main window, with the mouse messages the lists and
-// the capturing main window receive.
+// the capturing main window receive; and every kind of edit, drags among them, undone and redone.
 #include "app/main_controls.h"
 #include "support/main_window_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
 
 namespace tundeck {
 namespace {
@@ -110,6 +113,100 @@ TEST_F(ListDragsTest, AFileOrADirectoryFromTheBrowserDropsWhereItIsLetGo) {
     Captured(WM_LBUTTONUP, IdListBox1, below);
     EXPECT_EQ(Names(), (Paths{"a.mp3", "x.mp3", "a.mp3"}));
     EXPECT_EQ(Main().Status().Text(TotalTimePanel), "Total time: 0:02");
+    SetCurrentDirectoryA(currentDirectory.Start().c_str());
+}
+
+TEST_F(ListDragsTest, EveryKindOfEditIsUndoneAndRedoneWithItsSelectionAndTimes) {
+    std::filesystem::create_directories(programDir.Path() / "music" / "sub");
+    for (const char* name : {"music\\a.mp3", "music\\b.mp3", "music\\sub\\c.mp3"}) {
+        programDir.Write(name, std::string("\xFF\xF3\x10\x00", 4) + std::string(1996, '\0')); // 2 s
+    }
+    ASSERT_TRUE(Main().Browser().ChangeDirectory(programDir.File("music")));
+    Main().Options().AutoPlayAfterRandom = false;
+    Main().Options().DragMovesTracks = true;
+    Main().Options().DoubleClickAction = 3; // remove the focused track
+    using State = std::tuple<std::vector<std::string>, std::vector<int>, std::string, std::string>;
+    const auto now = [&] {
+        return State{Tracks().Paths(), Tracks().SelectedRows(), Main().Status().Text(TotalTimePanel),
+                     Main().Status().Text(SelectedTimePanel)};
+    };
+    const auto keys = [&](WPARAM key, bool shift) { // typed wherever the main window has the focus
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_CONTROL] = 0x80;
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(state);
+        MSG msg{Control(IdButton4), WM_KEYDOWN, key, 0, 0, {}};
+        EXPECT_TRUE(app->PreTranslate(msg));
+        state[VK_CONTROL] = state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+    };
+    const auto check = [&](const char* kind, const std::function<void()>& edit) {
+        const State before = now();
+        edit();
+        const State after = now();
+        EXPECT_NE(std::get<0>(after), std::get<0>(before)) << kind;
+        keys('Z', false);
+        EXPECT_EQ(now(), before) << kind;
+        keys('Y', false);
+        EXPECT_EQ(now(), after) << kind;
+        keys('Z', false);
+        keys('Z', true);
+        EXPECT_EQ(now(), after) << kind;
+    };
+    const auto click = [&](ControlId button) { SendMessageA(Control(button), BM_CLICK, 0, 0); };
+    const auto command = [&](ControlId control, int code) {
+        SendMessageA(Main().Handle(), WM_COMMAND, MAKEWPARAM(control, code),
+                     reinterpret_cast<LPARAM>(Control(control)));
+    };
+    const auto dragTo = [&](ControlId from, int row, int to) {
+        Press(from, RowPoint(from, row));
+        Captured(WM_MOUSEMOVE, IdListBox1, RowPoint(IdListBox1, to));
+        Captured(WM_LBUTTONUP, IdListBox1, RowPoint(IdListBox1, to));
+    };
+    check("Get All", [&] { click(IdButton1); });
+    SendMessageA(Control(IdFileListBox1), LB_SETSEL, TRUE, 1);
+    check("Get Selected", [&] { click(IdButton9); });
+    check("double-click on a file", [&] { command(IdFileListBox1, LBN_DBLCLK); });
+    check("a file dragged over", [&] { dragTo(IdFileListBox1, 0, 1); });
+    const int sub = static_cast<int>(SendMessageA(Control(IdDirectoryListBox1), LB_GETCOUNT, 0, 0)) - 1;
+    check("a directory dragged over", [&] { dragTo(IdDirectoryListBox1, sub, 0); });
+    check("a shell drop", [&] {
+        SendMessageA(Control(IdListBox1), WM_DROPFILES,
+                     reinterpret_cast<WPARAM>(testing::MakeShellDrop({programDir.File("music")}, 5, 5)), 0);
+    });
+    Press(IdListBox1, RowPoint(IdListBox1, 0));
+    Main().UpdateTimeTotals(); // a drag shows no times of its own; an undo does
+    check("a track dragged along", [&] {
+        for (int row : {1, 2, 3}) {
+            Captured(WM_MOUSEMOVE, IdListBox1, RowPoint(IdListBox1, row));
+        }
+        Captured(WM_LBUTTONUP, IdListBox1, RowPoint(IdListBox1, 3));
+        Main().UpdateTimeTotals();
+    });
+    Tracks().SetSelected(5, true);
+    Main().UpdateTimeTotals();
+    RECT arrows{};
+    GetClientRect(Control(IdUpDown1), &arrows);
+    const LPARAM lower = MAKELPARAM(arrows.right / 2, arrows.bottom * 3 / 4);
+    check("the lower arrow", [&] {
+        SendMessageA(Control(IdUpDown1), WM_LBUTTONDOWN, MK_LBUTTON, lower);
+        SendMessageA(Control(IdUpDown1), WM_LBUTTONUP, 0, lower);
+    });
+    check("Random", [&] { click(IdButton7); });
+    check("Remove Sel.", [&] { click(IdButton3); });
+    check("the double-click's remove", [&] { command(IdListBox1, LBN_DBLCLK); });
+    check("Remove All", [&] { click(IdButton2); });
+
+    // A hundred steps undone back to the start.
+    const State start = now();
+    for (int step = 0; step < 100; ++step) {
+        step % 2 == 0 ? click(IdButton1) : command(IdListBox1, LBN_DBLCLK);
+    }
+    for (int step = 0; step < 100; ++step) {
+        keys('Z', false);
+    }
+    EXPECT_EQ(now(), start);
     SetCurrentDirectoryA(currentDirectory.Start().c_str());
 }
 
