@@ -47,6 +47,7 @@ public:
 
     // Each change of the entries is reported to `history` while it has a step open.
     void SetHistory(PlaylistHistory* history) { history_ = history; }
+    PlaylistHistory* History() const { return history_; }
     // For the history, each with one refill of the list and no flags set: `paths` put in at
     // `rows` (ascending, numbered as afterwards); the entries at `rows` (ascending) taken out;
     // the whole list handed over and back.

@@ -3,10 +3,13 @@
 // gives about 10), and how long a start with a remembered playlist of 10,000 entries takes to
 // show the window. The tracks do not exist, so the times are the list's and the model's own.
 // Then adds from real trees of 1,000 and 10,000 track files: AddDirectory, and shell drops of
-// the files and of the tree on the list, each with the times the drop recomputes.
+// the files and of the tree on the list, each with the times the drop recomputes. Undo and redo
+// are timed without the times they recompute (the "time totals" row), and the history's memory
+// is shown over a run of edits of a million rows.
 #include "app/application.h"
 #include "bench/bench_tools.h"
 #include "playlist/playlist_files_win.h"
+#include "playlist/playlist_history.h"
 #include "app/main_controls.h"
 #include "support/scripted_interaction.h"
 #include "support/test_tools.h"
@@ -80,11 +83,14 @@ struct Operation {
     const char* Name;
     int EveryNth; // the selection it starts from
     std::function<void()> Work;
+    std::function<void()> Before = [] {}; // after the selection, not timed
 };
 
 void TimeOperations(tundeck::Form1& form, const TempDir& dir) {
     tundeck::Playlist& playlist = form.Tracks();
     const std::string file = dir.File("list.m3u");
+    const auto undo = [&] { playlist.History()->Undo(playlist); };
+    const auto redo = [&] { playlist.History()->Redo(playlist); };
     const std::vector<Operation> operations{
         {"load a playlist file", 0,
          [&] {
@@ -101,6 +107,24 @@ void TimeOperations(tundeck::Form1& form, const TempDir& dir) {
         {"save the playlist", 0,
          [&] { tundeck::WritePlaylistFile(dir.File("saved.m3u"), playlist.Paths()); }},
         {"time totals (one open per entry)", 10, [&] { form.UpdateTimeTotals(); }},
+        {"undo Remove All", 0, undo, [&] { form.Button2Click(); }},
+        {"redo Remove All", 0, redo,
+         [&] {
+             form.Button2Click();
+             undo();
+         }},
+        {"undo Random, a tenth selected", 10, undo, [&] { form.Button7Click(); }},
+        {"redo Random, a tenth selected", 10, redo,
+         [&] {
+             form.Button7Click();
+             undo();
+         }},
+        {"undo down arrow, every other row", 2, undo, [&] { form.UpDown1Click(false); }},
+        {"undo Remove Sel., every other row", 2, undo,
+         [&] {
+             const tundeck::PlaylistEdit edit(*playlist.History(), playlist);
+             playlist.Rearrange(tundeck::WithoutSelected(playlist.SelectedFlags()));
+         }},
     };
     form.Options().AutoPlayAfterRandom = false;
     std::vector<std::array<double, Sizes.size()>> figures(operations.size());
@@ -115,6 +139,7 @@ void TimeOperations(tundeck::Form1& form, const TempDir& dir) {
                     form.Options().ShowFullPath = false;
                     playlist.SetDisplayMode(false);
                     Fill(playlist, paths, operation.EveryNth);
+                    operation.Before();
                 },
                 [&] { operation.Work(); });
         }
@@ -127,6 +152,24 @@ void TimeOperations(tundeck::Form1& form, const TempDir& dir) {
         std::printf("%-34s %12.1f %12.1f %12.1f %9.1fx %9.1fx\n", operations[op].Name, f[0], f[1], f[2],
                     f[1] / f[0], f[2] / f[1]);
     }
+}
+
+// The history's memory over thirty Randoms of a million rows, a tenth selected, and a Remove All.
+void HistoryMemory(tundeck::Form1& form) {
+    tundeck::Playlist& playlist = form.Tracks();
+    const tundeck::PlaylistHistory& history = *playlist.History();
+    Fill(playlist, Paths(1'000'000), 10);
+    std::size_t peak = 0;
+    for (int step = 0; step <= 30; ++step) {
+        step < 30 ? form.Button7Click() : form.Button2Click();
+        peak = std::max(peak, history.Bytes());
+    }
+    std::printf(
+        "\nhistory at 1,000,000 rows: peak %.1f MiB (bound %.0f MiB); %zu steps kept after 30 Randoms "
+        "and a Remove All, %.1f MiB\n",
+        static_cast<double>(peak) / (1 << 20),
+        static_cast<double>(tundeck::PlaylistHistory::DefaultByteLimit) / (1 << 20), history.UndoSteps(),
+        static_cast<double>(history.Bytes()) / (1 << 20));
 }
 
 // `tracks` files of four header bytes, a hundred to a directory, under `root`; their paths.
@@ -212,6 +255,7 @@ int main() {
         app.Show(SW_SHOWNORMAL);
         PaintNow(app.Main().Handle());
         TimeOperations(app.Main(), dir);
+        HistoryMemory(app.Main());
         TimeAdds(app.Main(), dir);
         app.End();
         SetCurrentDirectoryA(start);
