@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <tuple>
 
@@ -130,28 +131,26 @@ TEST_F(ListDragsTest, EveryKindOfEditIsUndoneAndRedoneWithItsSelectionAndTimes) 
         return State{Tracks().Paths(), Tracks().SelectedRows(), Main().Status().Text(TotalTimePanel),
                      Main().Status().Text(SelectedTimePanel)};
     };
-    const auto keys = [&](WPARAM key, bool shift) { // typed wherever the main window has the focus
+    const auto keys = [&](WPARAM key, BYTE shift) { // typed wherever the main window has the focus
         BYTE state[256] = {};
-        GetKeyboardState(state);
         state[VK_CONTROL] = 0x80;
-        state[VK_SHIFT] = shift ? 0x80 : 0;
+        state[VK_SHIFT] = shift;
         SetKeyboardState(state);
         MSG msg{Control(IdButton4), WM_KEYDOWN, key, 0, 0, {}};
         EXPECT_TRUE(app->PreTranslate(msg));
-        state[VK_CONTROL] = state[VK_SHIFT] = 0;
-        SetKeyboardState(state);
+        SetKeyboardState(std::array<BYTE, 256>{}.data());
     };
     const auto check = [&](const char* kind, const std::function<void()>& edit) {
         const State before = now();
         edit();
         const State after = now();
         EXPECT_NE(std::get<0>(after), std::get<0>(before)) << kind;
-        keys('Z', false);
+        keys('Z', 0);
         EXPECT_EQ(now(), before) << kind;
-        keys('Y', false);
+        keys('Y', 0);
         EXPECT_EQ(now(), after) << kind;
-        keys('Z', false);
-        keys('Z', true);
+        keys('Z', 0);
+        keys('Z', 0x80);
         EXPECT_EQ(now(), after) << kind;
     };
     const auto click = [&](ControlId button) { SendMessageA(Control(button), BM_CLICK, 0, 0); };
@@ -186,13 +185,7 @@ TEST_F(ListDragsTest, EveryKindOfEditIsUndoneAndRedoneWithItsSelectionAndTimes) 
     });
     Tracks().SetSelected(5, true);
     Main().UpdateTimeTotals();
-    RECT arrows{};
-    GetClientRect(Control(IdUpDown1), &arrows);
-    const LPARAM lower = MAKELPARAM(arrows.right / 2, arrows.bottom * 3 / 4);
-    check("the lower arrow", [&] {
-        SendMessageA(Control(IdUpDown1), WM_LBUTTONDOWN, MK_LBUTTON, lower);
-        SendMessageA(Control(IdUpDown1), WM_LBUTTONUP, 0, lower);
-    });
+    check("the lower arrow", [&] { Main().UpDown1Click(false); });
     check("Random", [&] { click(IdButton7); });
     check("Remove Sel.", [&] { click(IdButton3); });
     check("the double-click's remove", [&] { command(IdListBox1, LBN_DBLCLK); });
@@ -204,7 +197,7 @@ TEST_F(ListDragsTest, EveryKindOfEditIsUndoneAndRedoneWithItsSelectionAndTimes) 
         step % 2 == 0 ? click(IdButton1) : command(IdListBox1, LBN_DBLCLK);
     }
     for (int step = 0; step < 100; ++step) {
-        keys('Z', false);
+        keys('Z', 0);
     }
     EXPECT_EQ(now(), start);
     SetCurrentDirectoryA(currentDirectory.Start().c_str());
