@@ -64,8 +64,9 @@ public:
     // SetWindowPos: place, size and stacking in one call, as the Swp* flags allow.
     virtual void SetPosition(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
                              int height, std::uint32_t flags) = 0;
-    // Starts a program as WinExec does but returns at once: above 31 when the process was
-    // started, otherwise WinExec's number for the reason it was not.
+    // Starts a program as WinExec does, but waits at most a moment for it to take input, not
+    // WinExec's 30 seconds: above 31 when the process was started, otherwise WinExec's number for
+    // the reason it was not.
     virtual int StartProcess(const std::string& commandLine, int showCommand) = 0;
     // Lets time pass between lookups while waiting for a window.
     virtual void Pause(std::chrono::milliseconds duration) = 0;

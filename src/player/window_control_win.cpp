@@ -17,6 +17,9 @@ namespace {
 
 // Long enough for any player that is merely busy; a hung one must not freeze us.
 constexpr UINT SendTimeoutMs = 5000;
+// How long a started program may take to first wait for input (a second start of the player, to
+// hand its list over) before we go on.
+constexpr ULONGLONG StartSettleMs = 2000;
 
 HWND ToHwnd(WindowHandle window) {
     // HWND_TOPMOST and HWND_NOTOPMOST are pointer casts, so they cannot be checked at compile time.
@@ -92,8 +95,9 @@ void Win32WindowControl::SetPosition(WindowHandle window, WindowHandle insertAft
 }
 
 int Win32WindowControl::StartProcess(const std::string& commandLine, int showCommand) {
-    // As WinExec starts a program, without its wait of up to 30 seconds for the new process to
-    // take input: a player that hangs while it starts would freeze us before our own bounded wait.
+    // As WinExec starts a program, but its wait of up to 30 seconds for the new process to take
+    // input would freeze us for a player that hangs while it starts: we wait a little, answering
+    // messages sent to us meanwhile.
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -105,6 +109,12 @@ int Win32WindowControl::StartProcess(const std::string& commandLine, int showCom
         // WinExec's results: the error itself where it fits below 32, "bad format" otherwise.
         const DWORD error = GetLastError();
         return error < 32 ? static_cast<int>(error) : ERROR_BAD_FORMAT;
+    }
+    // A second start hands its list to the running player and ends; the presses that follow are
+    // meant for that list, so it is given the time to do so.
+    const ULONGLONG end = GetTickCount64() + StartSettleMs;
+    while (WaitForInputIdle(process.hProcess, 0) == WAIT_TIMEOUT && GetTickCount64() < end) {
+        Pause(std::chrono::milliseconds(20));
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
