@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -24,9 +25,21 @@ inline constexpr UINT ChildMouseMessage = WM_APP + 1;
 // Files dropped from the shell on such a control go to its parent as this: wParam the drop,
 // lParam the control's identifier; the window base turns it into OnChildDropFiles.
 inline constexpr UINT ChildDropMessage = WM_APP + 2;
+// The texts of the rows of a list box that keeps none (owner-drawn, LBS_NODATA).
+class ListRowTexts {
+public:
+    // `row` is one of the list's rows.
+    virtual std::string_view RowText(int row) const = 0;
+
+protected:
+    ~ListRowTexts() = default;
+};
+
 // With `wantsEnter` the control also takes the Enter key for itself, which the dialog keys of
-// the main window's message loop would otherwise turn into a default-button press.
-void ReportMouseToParent(HWND control, bool wantsEnter = false);
+// the main window's message loop would otherwise turn into a default-button press. A list box
+// given `rowTexts` (which outlive its window) answers LB_GETTEXTLEN and LB_GETTEXT with them, as
+// a list that keeps strings would, and WM_GETOBJECT with an accessible object that names its rows.
+void ReportMouseToParent(HWND control, bool wantsEnter = false, const ListRowTexts* rowTexts = nullptr);
 
 // Hit tests on a list box with rows of one height. The row whose rectangle holds `point`, or -1
 // for none and for a point outside the client area; LB_ITEMFROMPOINT would answer in 16 bits.

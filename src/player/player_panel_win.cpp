@@ -11,6 +11,10 @@ namespace tundeck {
 void PlayerPanel::Attach(HWND owner, const std::array<HWND, 5>& transportButtons) {
     owner_ = owner;
     buttons_ = transportButtons;
+    // Never drawn: the hint is the picture's name for screen readers and automation tools.
+    for (std::size_t position = 0; position < buttons_.size(); ++position) {
+        SetWindowTextA(buttons_[position], TransportButtons[position].Hint);
+    }
 }
 
 bool PlayerPanel::DrawItem(const DRAWITEMSTRUCT& item) const {

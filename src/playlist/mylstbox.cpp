@@ -1,15 +1,16 @@
 #include "playlist/mylstbox.h"
 
-#include "framework/controls_win.h"
+#include "playlist/playlist.h"
 
 #include <algorithm>
 #include <cstddef>
 
 namespace tundeck {
 
-void myListBox::Attach(HWND list) {
+void myListBox::Attach(HWND list, const Playlist* texts) {
     list_ = list;
-    ReportMouseToParent(list_, true); // Enter acts on the focused row
+    texts_ = texts;
+    ReportMouseToParent(list_, true, texts_ != nullptr ? this : nullptr); // Enter acts on the focused row
     // An owner-drawn list keeps the height its parent measured at creation, before the font.
     HDC dc = GetDC(list_);
     const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT, 0, 0)));
@@ -18,6 +19,10 @@ void myListBox::Attach(HWND list) {
     SelectObject(dc, old);
     ReleaseDC(list_, dc);
     Send(LB_SETITEMHEIGHT, 0, std::max<LONG>(metrics.tmHeight, 1));
+}
+
+std::string_view myListBox::RowText(int row) const {
+    return row < texts_->Count() ? texts_->DisplayText(row) : std::string_view(); // as DrawItem draws it
 }
 
 LRESULT myListBox::Send(UINT message, WPARAM wParam, LPARAM lParam) const {

@@ -2,8 +2,10 @@
 // The playlist's list box: an extended-selection list box that keeps only the count and the
 // selection (LBS_NODATA), so a refill of a million rows is one message; its rows are drawn with
 // the playlist's texts. Hit tests work past 65,535 rows; its mouse events reach the main window
-// as child mouse events.
+// as child mouse events. Its rows' texts, read back, are the drawn ones: for LB_GETTEXT and for
+// screen readers and automation tools.
 
+#include "framework/controls_win.h"
 #include "playlist/list_widget.h"
 
 #include <windows.h>
@@ -12,7 +14,9 @@
 
 namespace tundeck {
 
-class myListBox : public ListWidget {
+class Playlist;
+
+class myListBox : public ListWidget, private ListRowTexts {
 public:
     myListBox() = default;
     myListBox(const myListBox&) = delete;
@@ -20,7 +24,8 @@ public:
 
     // Takes over an existing LISTBOX with LBS_EXTENDEDSEL, LBS_OWNERDRAWFIXED and LBS_NODATA,
     // its font already set: the rows get the font's height, as text rows of a list box have.
-    void Attach(HWND list);
+    // `texts` (which outlives the window) gives the rows' texts to those who read them back.
+    void Attach(HWND list, const Playlist* texts = nullptr);
     HWND Handle() const { return list_; }
 
     int Count() const override;
@@ -46,11 +51,13 @@ public:
     int InsertionPositionAt(POINT point) const;
 
 private:
+    std::string_view RowText(int row) const override;
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const;
     // Selects `rows` (ascending, within 0..last) a run of consecutive rows at a time.
     void SelectRuns(const std::vector<int>& rows, int last);
 
     HWND list_ = nullptr;
+    const Playlist* texts_ = nullptr;
     int redrawSuspensions_ = 0;
 };
 

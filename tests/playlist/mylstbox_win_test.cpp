@@ -1,8 +1,12 @@
 // The playlist's real list box inside a real main window: rows, flags and hit tests read back
 // from the control itself.
 #include "app/main_controls.h"
+#include "framework/list_accessible_win.h"
+#include "player/player_window.h"
 #include "playlist/mylstbox.h"
 #include "support/main_window_fixture.h"
+
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +16,50 @@ namespace tundeck {
 namespace {
 
 using Rows = std::vector<int>;
+
+VARIANT Child(LONG id) {
+    VARIANT child{};
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+}
+
+// A window's accessible object, as a screen reader in this process gets it.
+struct Accessible {
+    IAccessible* object = nullptr;
+    explicit Accessible(HWND window) {
+        AccessibleObjectFromWindow(window, OBJID_CLIENT, AccessibleInterfaceId,
+                                   reinterpret_cast<void**>(&object));
+    }
+    ~Accessible() {
+        if (object != nullptr) {
+            object->Release();
+        }
+    }
+    std::string Name(LONG child) const {
+        BSTR name = nullptr;
+        object->get_accName(Child(child), &name);
+        const int length = static_cast<int>(SysStringLen(name));
+        std::string text(static_cast<std::size_t>(length), '\0');
+        WideCharToMultiByte(CP_ACP, 0, name, length, text.data(), length, nullptr, nullptr);
+        SysFreeString(name);
+        return text;
+    }
+    std::vector<std::string> RowNames() const {
+        LONG count = 0;
+        object->get_accChildCount(&count);
+        std::vector<std::string> names;
+        for (LONG child = 1; child <= count; ++child) {
+            names.push_back(Name(child));
+        }
+        return names;
+    }
+    LONG Answer(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), LONG child) const {
+        VARIANT answer{};
+        (object->*get)(Child(child), &answer);
+        return answer.vt == VT_I4 ? answer.lVal : -1;
+    }
+};
 
 class PlaylistListBox : public testing::MainWindowTest {
 protected:
@@ -191,6 +239,66 @@ TEST_F(PlaylistListBox, ListsLongerThan65535Rows) {
         EXPECT_EQ(view.RowAt({5, last.bottom}), -1);
         EXPECT_EQ(view.InsertionPositionAt({5, last.bottom}), 70'000);
     }
+}
+
+// Screen readers' and automation tools' view: the rows through the list's accessible object and
+// LB_GETTEXT, and the transport buttons' names.
+TEST_F(PlaylistListBox, RowsAndTransportButtonsSpeakToScreenReaders) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    AddNumbered(40);
+    Tracks().SetSelected(2, true);
+    Tracks().SetSelected(35, true); // the caret, scrolled into view
+    SetFocus(list);
+    {
+        const Accessible rows(list);
+        ASSERT_NE(rows.object, nullptr);
+        for (const bool fullPath : {false, true}) {
+            Main().Options().ShowFullPath = fullPath;
+            Tracks().SetDisplayMode(fullPath);
+            const std::vector<std::string> drawn = ListTexts();
+            EXPECT_EQ(rows.RowNames(), drawn);
+            EXPECT_EQ(testing::ListTexts(list), drawn);
+        }
+        EXPECT_EQ(rows.Name(36), "C:\\Music\\Album\\t35.mp3");
+
+        constexpr LONG Item = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE |
+                              STATE_SYSTEM_MULTISELECTABLE | STATE_SYSTEM_EXTSELECTABLE;
+        const auto state = &IAccessible::get_accState;
+        EXPECT_EQ(rows.Answer(state, 36), Item | STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED);
+        EXPECT_EQ(rows.Answer(state, 3), Item | STATE_SYSTEM_SELECTED | STATE_SYSTEM_OFFSCREEN);
+        EXPECT_EQ(rows.Answer(state, 37), Item);
+        EXPECT_EQ(rows.Answer(&IAccessible::get_accRole, 37), ROLE_SYSTEM_LISTITEM);
+        VARIANT focus{};
+        rows.object->get_accFocus(&focus);
+        EXPECT_EQ(focus.lVal, 36);
+
+        VARIANT selection{};
+        ASSERT_EQ(rows.object->get_accSelection(&selection), S_OK);
+        ASSERT_EQ(selection.vt, VT_UNKNOWN);
+        IEnumVARIANT* selected = nullptr;
+        selection.punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&selected));
+        VARIANT children[3]{};
+        ULONG fetched = 0;
+        EXPECT_EQ(selected->Next(3, children, &fetched), S_FALSE);
+        EXPECT_EQ((std::vector<LONG>{static_cast<LONG>(fetched), children[0].lVal, children[1].lVal}),
+                  (std::vector<LONG>{2, 3, 36}));
+        selected->Release();
+        VariantClear(&selection);
+
+        LONG left = 0, top = 0, width = 0, height = 0;
+        rows.object->accLocation(&left, &top, &width, &height, Child(37));
+        const POINT inRow = ScreenPoint(list, {5, ItemRect(36).top + 1});
+        EXPECT_EQ((std::vector<LONG>{left, top, width, height}),
+                  (std::vector<LONG>{inRow.x - 5, inRow.y - 1, Client().right, ItemHeight()}));
+        VARIANT hit{};
+        rows.object->accHitTest(inRow.x, inRow.y, &hit);
+        EXPECT_EQ(hit.lVal, 37);
+    }
+    const ControlId buttons[] = {IdBitBtn1, IdBitBtn2, IdBitBtn3, IdBitBtn4, IdBitBtn5};
+    for (std::size_t i = 0; i < std::size(buttons); ++i) {
+        EXPECT_EQ(Accessible(Control(buttons[i])).Name(CHILDID_SELF), TransportButtons[i].Hint);
+    }
+    CoUninitialize();
 }
 
 } // namespace
