@@ -14,19 +14,20 @@ using K = ControlKind;
 
 const ControlSpec Controls[] = {
     {IdDriveComboBox1, "DriveComboBox1", K::DriveSelector, "", "Current Drive", true, {7, 16, 241, 22}, 0},
+    // A list draws no window text: the lists' texts are their names for screen readers.
     {IdFileListBox1,
      "FileListBox1",
      K::FileList,
-     "",
+     "Files",
      "Choose files to include in playlist",
      false,
      {7, 144, 241, 200},
      1},
-    {IdListBox1, "ListBox1", K::Playlist, "", "", false, {251, 16, 284, 328}, 2},
+    {IdListBox1, "ListBox1", K::Playlist, "Current Playlist", "", false, {251, 16, 284, 328}, 2},
     {IdDirectoryListBox1,
      "DirectoryListBox1",
      K::DirectoryList,
-     "",
+     "Current Directory",
      "Current Directory",
      true,
      {7, 40, 241, 101},
