@@ -158,18 +158,15 @@ void Playlist::RecordArrangement(const std::vector<int>& order) {
             rank[row] = kept++;
         }
     }
-    history_->Removing(*this, removed);
     std::vector<int> rest(order.size());
     for (std::size_t row = 0; row < order.size(); ++row) {
         rest[row] = rank[static_cast<std::size_t>(order[row])];
     }
+    history_->Removing(*this, removed);
     history_->Permuted(rest);
 }
 
 void Playlist::Rearrange(const Arrangement& arrangement) {
-    if (Recording()) {
-        RecordArrangement(arrangement.Order);
-    }
     std::vector<PlaylistEntry> arranged;
     arranged.reserve(arrangement.Order.size());
     std::vector<bool> kept(entries_.size());
@@ -181,6 +178,9 @@ void Playlist::Rearrange(const Arrangement& arrangement) {
         if (arrangement.Selected[row]) {
             selected.push_back(static_cast<int>(row));
         }
+    }
+    if (Recording()) { // the arrangement is sure to be made from here on
+        RecordArrangement(arrangement.Order);
     }
     for (std::size_t row = 0; row < entries_.size(); ++row) {
         if (!kept[row]) {

@@ -1,5 +1,6 @@
 #include "playlist/playlist_history.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <tuple>
 #include <utility>
@@ -41,6 +42,10 @@ std::vector<int> Range(int first, std::size_t count) {
     return rows;
 }
 
+std::vector<int> InsertedRows(const PlaylistChange& insert) {
+    return insert.Rows.empty() ? Range(insert.From, insert.Paths.Size()) : insert.Rows;
+}
+
 // The old row of each new row, from a permutation kept whole or as the rows that moved.
 std::vector<int> OrderOf(const PlaylistChange& change, int count) {
     if (!change.Order.empty()) {
@@ -61,7 +66,7 @@ void Arrange(Playlist& playlist, std::vector<int> order) {
 void Redo(Playlist& playlist, PlaylistChange& change) {
     switch (change.What) {
     case Kind::Insert:
-        playlist.InsertAt(Range(change.From, change.Paths.Size()), change.Paths.Views());
+        playlist.InsertAt(InsertedRows(change), change.Paths.Views());
         break;
     case Kind::Remove:
         playlist.RemoveAt(change.Rows);
@@ -81,7 +86,7 @@ void Redo(Playlist& playlist, PlaylistChange& change) {
 void Undo(Playlist& playlist, PlaylistChange& change) {
     switch (change.What) {
     case Kind::Insert:
-        playlist.RemoveAt(Range(change.From, change.Paths.Size()));
+        playlist.RemoveAt(InsertedRows(change));
         break;
     case Kind::Remove:
         playlist.InsertAt(change.Rows, change.Paths.Views());
@@ -99,9 +104,60 @@ void Undo(Playlist& playlist, PlaylistChange& change) {
         playlist.MoveTrack(change.To, change.From);
         break;
     case Kind::Clear:
-        playlist.RestoreAll(std::exchange(change.Entries, {}), std::exchange(change.Arena, {}));
+        if (change.Paths.Size() > 0) { // kept compact
+            playlist.InsertAt(Range(0, change.Paths.Size()), change.Paths.Views());
+            change.Paths = {};
+        } else {
+            playlist.RestoreAll(std::exchange(change.Entries, {}), std::exchange(change.Arena, {}));
+        }
         break;
     }
+}
+
+// The inserts of one step as one change: the rows they added, numbered as when the step ended,
+// with their paths, so that undoing and doing them again is one pass however many there were.
+PlaylistChange MergedInserts(const std::vector<PlaylistChange>& inserts) {
+    std::vector<std::pair<int, std::string_view>> added;
+    for (const PlaylistChange& insert : inserts) {
+        const std::vector<std::string_view> paths = insert.Paths.Views();
+        const int count = static_cast<int>(paths.size());
+        for (auto& [row, path] : added) {
+            row += row >= insert.From ? count : 0; // a later insert moves the rows from its own on
+        }
+        for (int i = 0; i < count; ++i) {
+            added.emplace_back(insert.From + i, paths[static_cast<std::size_t>(i)]);
+        }
+    }
+    std::sort(added.begin(), added.end());
+    PlaylistChange merged;
+    merged.What = Kind::Insert;
+    std::size_t bytes = 0;
+    for (const auto& entry : added) {
+        bytes += entry.second.size();
+    }
+    merged.Paths.Reserve(added.size(), bytes);
+    for (const auto& [row, path] : added) {
+        merged.Rows.push_back(row);
+        merged.Paths.Add(path);
+    }
+    return merged;
+}
+
+// A large emptied list kept as its paths alone, without the list's own slack.
+void Compact(PlaylistChange& change) {
+    if (change.What != Kind::Clear || change.Entries.empty()) {
+        return;
+    }
+    std::size_t bytes = 0;
+    for (const PlaylistEntry& entry : change.Entries) {
+        bytes += entry.Path.size();
+    }
+    change.Paths.Reserve(change.Entries.size(), bytes);
+    for (const PlaylistEntry& entry : change.Entries) {
+        change.Paths.Add(entry.Path);
+    }
+    change.Entries = {};
+    change.Arena = {};
 }
 
 } // namespace
@@ -145,12 +201,16 @@ void PlaylistHistory::Forget() {
 }
 
 void PlaylistHistory::Begin(const Playlist& playlist) {
-    if (depth_++ > 0) {
+    if (depth_ > 0) {
+        ++depth_;
         return;
     }
     ForgetIfStale(playlist);
-    open_ = Step{};
-    open_.Before = Runs(playlist.SelectedRows());
+    Step step;
+    step.Before = Runs(playlist.SelectedRows());
+    open_ = std::move(step);
+    broken_ = false;
+    depth_ = 1;
 }
 
 void PlaylistHistory::End(const Playlist& playlist) noexcept {
@@ -160,11 +220,22 @@ void PlaylistHistory::End(const Playlist& playlist) noexcept {
     try {
         Step step = std::exchange(open_, Step{});
         revision_ = playlist.Revision();
+        if (broken_) {
+            Forget(); // nothing is undoable rather than something wrongly
+            return;
+        }
+        if (step.Changes.size() > 1 &&
+            std::all_of(step.Changes.begin(), step.Changes.end(),
+                        [](const PlaylistChange& change) { return change.What == Kind::Insert; })) {
+            PlaylistChange merged = MergedInserts(step.Changes);
+            step.Changes.clear();
+            step.Changes.push_back(std::move(merged));
+        }
         if (!step.Changes.empty()) {
             step.After = Runs(playlist.SelectedRows());
             Commit(std::move(step));
         }
-    } catch (...) { // out of memory: nothing is undoable rather than something wrongly
+    } catch (...) {
         Forget();
     }
 }
@@ -172,8 +243,18 @@ void PlaylistHistory::End(const Playlist& playlist) noexcept {
 void PlaylistHistory::Commit(Step step) {
     redo_.clear();
     undo_.push_back(std::move(step));
+    Fit(false);
+}
+
+void PlaylistHistory::Fit(bool keepNewest) {
     CountBytes();
-    while (!undo_.empty() && (undo_.size() > stepLimit_ || bytes_ > byteLimit_)) {
+    if (bytes_ > byteLimit_ && !undo_.empty()) {
+        for (PlaylistChange& change : undo_.back().Changes) {
+            Compact(change);
+        }
+        CountBytes();
+    }
+    while (undo_.size() > (keepNewest ? 1u : 0u) && (undo_.size() > stepLimit_ || bytes_ > byteLimit_)) {
         bytes_ -= undo_.front().Bytes();
         undo_.pop_front();
     }
@@ -188,30 +269,52 @@ void PlaylistHistory::CountBytes() {
     }
 }
 
-void PlaylistHistory::Inserted(const Playlist& playlist, int first, int count) {
-    PlaylistChange change;
-    change.What = Kind::Insert;
-    change.From = first;
-    for (int row = first; row < first + count; ++row) {
-        change.Paths.Add(playlist.Path(row));
+template <typename Record> void PlaylistHistory::Keep(Record record) noexcept {
+    try {
+        record();
+    } catch (...) {
+        broken_ = true;
     }
-    open_.Changes.push_back(std::move(change));
 }
 
-void PlaylistHistory::Removing(const Playlist& playlist, const std::vector<int>& rows) {
+void PlaylistHistory::Inserted(const Playlist& playlist, int first, int count) noexcept {
+    Keep([&] {
+        PlaylistChange change;
+        change.What = Kind::Insert;
+        change.From = first;
+        std::size_t bytes = 0;
+        for (int row = first; row < first + count; ++row) {
+            bytes += playlist.Path(row).size();
+        }
+        change.Paths.Reserve(static_cast<std::size_t>(count), bytes);
+        for (int row = first; row < first + count; ++row) {
+            change.Paths.Add(playlist.Path(row));
+        }
+        open_.Changes.push_back(std::move(change));
+    });
+}
+
+void PlaylistHistory::Removing(const Playlist& playlist, const std::vector<int>& rows) noexcept {
     if (rows.empty()) {
         return;
     }
-    PlaylistChange change;
-    change.What = Kind::Remove;
-    change.Rows = rows;
-    for (int row : rows) {
-        change.Paths.Add(playlist.Path(row));
-    }
-    open_.Changes.push_back(std::move(change));
+    Keep([&] {
+        PlaylistChange change;
+        change.What = Kind::Remove;
+        change.Rows = rows;
+        std::size_t bytes = 0;
+        for (int row : rows) {
+            bytes += playlist.Path(row).size();
+        }
+        change.Paths.Reserve(rows.size(), bytes);
+        for (int row : rows) {
+            change.Paths.Add(playlist.Path(row));
+        }
+        open_.Changes.push_back(std::move(change));
+    });
 }
 
-void PlaylistHistory::Permuted(const std::vector<int>& order) {
+void PlaylistHistory::Permuted(const std::vector<int>& order) noexcept {
     std::size_t moved = 0;
     for (std::size_t row = 0; row < order.size(); ++row) {
         moved += order[row] != static_cast<int>(row) ? 1 : 0;
@@ -219,22 +322,24 @@ void PlaylistHistory::Permuted(const std::vector<int>& order) {
     if (moved == 0) {
         return;
     }
-    PlaylistChange change;
-    change.What = Kind::Permute;
-    if (2 * moved > order.size()) { // most rows moved: the whole order is smaller than the pairs
-        change.Order = order;
-    } else {
-        change.Rows.reserve(2 * moved);
-        for (std::size_t row = 0; row < order.size(); ++row) {
-            if (order[row] != static_cast<int>(row)) {
-                change.Rows.insert(change.Rows.end(), {static_cast<int>(row), order[row]});
+    Keep([&] {
+        PlaylistChange change;
+        change.What = Kind::Permute;
+        if (2 * moved > order.size()) { // most rows moved: the whole order is smaller than the pairs
+            change.Order = order;
+        } else {
+            change.Rows.reserve(2 * moved);
+            for (std::size_t row = 0; row < order.size(); ++row) {
+                if (order[row] != static_cast<int>(row)) {
+                    change.Rows.insert(change.Rows.end(), {static_cast<int>(row), order[row]});
+                }
             }
         }
-    }
-    open_.Changes.push_back(std::move(change));
+        open_.Changes.push_back(std::move(change));
+    });
 }
 
-void PlaylistHistory::Moved(int from, int to) {
+void PlaylistHistory::Moved(int from, int to) noexcept {
     // A track dragged along row by row is one move from where it started.
     if (!open_.Changes.empty() && open_.Changes.back().What == Kind::Move &&
         open_.Changes.back().To == from) {
@@ -244,22 +349,26 @@ void PlaylistHistory::Moved(int from, int to) {
         }
         return;
     }
-    PlaylistChange change;
-    change.What = Kind::Move;
-    change.From = from;
-    change.To = to;
-    open_.Changes.push_back(std::move(change));
+    Keep([&] {
+        PlaylistChange change;
+        change.What = Kind::Move;
+        change.From = from;
+        change.To = to;
+        open_.Changes.push_back(std::move(change));
+    });
 }
 
-void PlaylistHistory::Cleared(std::vector<PlaylistEntry> entries, StringArena arena) {
+void PlaylistHistory::Cleared(std::vector<PlaylistEntry> entries, StringArena arena) noexcept {
     if (entries.empty()) {
         return;
     }
-    PlaylistChange change;
-    change.What = Kind::Clear;
-    change.Entries = std::move(entries);
-    change.Arena = std::move(arena);
-    open_.Changes.push_back(std::move(change));
+    Keep([&] {
+        PlaylistChange change;
+        change.What = Kind::Clear;
+        change.Entries = std::move(entries);
+        change.Arena = std::move(arena);
+        open_.Changes.push_back(std::move(change));
+    });
 }
 
 bool PlaylistHistory::Undo(Playlist& playlist) {
@@ -298,7 +407,7 @@ bool PlaylistHistory::Redo(Playlist& playlist) {
     undo_.push_back(std::move(step));
     redo_.pop_back();
     revision_ = playlist.Revision();
-    CountBytes();
+    Fit(true);
     return true;
 }
 

@@ -18,6 +18,10 @@ namespace tundeck {
 // Strings end to end in one block: the history's own copies of paths.
 class PathList {
 public:
+    void Reserve(std::size_t count, std::size_t bytes) {
+        text_.reserve(bytes);
+        ends_.reserve(count);
+    }
     void Add(std::string_view path) {
         text_ += path;
         ends_.push_back(text_.size());
@@ -35,12 +39,14 @@ private:
 struct PlaylistChange {
     enum class Kind { Insert, Remove, Permute, Move, Clear };
     Kind What = Kind::Insert;
-    int From = 0;           // Insert: the first row added; Move: the row the entry left
-    int To = 0;             // Move: the row it went to
-    std::vector<int> Rows;  // Remove: the rows taken out, ascending; Permute: pairs (new row, old row)
-    std::vector<int> Order; // Permute when most rows moved: the old row of each new row
-    PathList Paths;         // Insert and Remove: their paths in row order
-    std::vector<PlaylistEntry> Entries; // Clear: the emptied list, while it is undoable
+    int From = 0; // Insert: the first row added, when Rows is empty; Move: the row the entry left
+    int To = 0;   // Move: the row it went to
+    // Insert (several inserts of one step) and Remove: the rows added or taken out, ascending;
+    // Permute: pairs (new row, old row).
+    std::vector<int> Rows;
+    std::vector<int> Order;             // Permute when most rows moved: the old row of each new row
+    PathList Paths;                     // Insert, Remove, and a large Clear: the paths in row order
+    std::vector<PlaylistEntry> Entries; // Clear: the emptied list as it was, while it fits
     StringArena Arena;
 
     std::size_t Bytes() const;
@@ -62,13 +68,14 @@ public:
     void End(const Playlist& playlist) noexcept;
     bool Recording() const { return depth_ > 0; }
 
-    // The playlist's reports while a step is open.
-    void Inserted(const Playlist& playlist, int first, int count);
-    void Removing(const Playlist& playlist, const std::vector<int>& rows);
+    // The playlist's reports while a step is open. One that cannot be kept (no memory) leaves the
+    // step unusable, and the history forgets everything when it ends.
+    void Inserted(const Playlist& playlist, int first, int count) noexcept;
+    void Removing(const Playlist& playlist, const std::vector<int>& rows) noexcept;
     // `order` gives the old row of each new row.
-    void Permuted(const std::vector<int>& order);
-    void Moved(int from, int to);
-    void Cleared(std::vector<PlaylistEntry> entries, StringArena arena);
+    void Permuted(const std::vector<int>& order) noexcept;
+    void Moved(int from, int to) noexcept;
+    void Cleared(std::vector<PlaylistEntry> entries, StringArena arena) noexcept;
 
     // The entries and the selection as before the last step, or as after the last undone one;
     // false when there is no such step.
@@ -88,9 +95,13 @@ private:
         std::size_t Bytes() const;
     };
 
+    template <typename Record> void Keep(Record record) noexcept;
     void ForgetIfStale(const Playlist& playlist);
     void Forget();
     void Commit(Step step);
+    // Within the limits again, the oldest steps forgotten first; the newest is made compact
+    // first if it is too large, and forgotten too only when `keepNewest` is clear.
+    void Fit(bool keepNewest);
     void CountBytes();
 
     std::size_t byteLimit_;
@@ -99,6 +110,7 @@ private:
     std::deque<Step> redo_;
     Step open_;
     int depth_ = 0;
+    bool broken_ = false;   // a change of the open step could not be kept
     unsigned revision_ = 0; // the playlist's revision the newest step left
     std::size_t bytes_ = 0;
 };

@@ -72,10 +72,15 @@ void DragTracker::Release(const MouseEvent& event, POINT screen) {
                                 {event.Action, event.Button, point, event.Shift, event.Control, false});
         return;
     }
+    // The drag ends even when the drop fails (a playlist file that cannot be read).
+    struct Ending {
+        DragListener& Listener;
+        DragSource Source;
+        ~Ending() { Listener.EndDrag(Source); }
+    } ending{listener_, source};
     if (OverTarget(screen)) {
         listener_.DragDrop(source, InTarget(screen));
     }
-    listener_.EndDrag(source);
 }
 
 bool DragTracker::Cancel() {

@@ -16,7 +16,8 @@ public:
     // target's client coordinates.
     virtual void DragOver(DragSource source, POINT point) = 0;
     virtual void DragDrop(DragSource source, POINT point) = 0;
-    // After every drag that became active, dropped or not.
+    // After every drag that became active, dropped or not, even when the drop failed; it must
+    // not fail itself.
     virtual void EndDrag(DragSource source) = 0;
     // A release before the drag became active: the press was a plain click of the source; the
     // point in the source's client coordinates.

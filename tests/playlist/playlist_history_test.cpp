@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 namespace tundeck {
@@ -38,13 +39,14 @@ protected:
         const std::vector<bool> flags = playlist.SelectedFlags();
         ShuffleRandom shuffle(static_cast<std::uint32_t>(random()));
         switch (Below(6)) {
-        case 0: {
-            const std::vector<std::string> paths = NewPaths(1 + Below(3));
-            paths.size() == 1
-                ? playlist.AddTrack(paths[0], Below(count + 2) - 1, Below(2) == 0)
-                : playlist.AddTracks({paths.begin(), paths.end()}, Below(count + 2) - 1, Below(2) == 0);
+        case 0: // one add or several, as a drop makes them
+            for (int batch = Below(3); batch >= 0; --batch) {
+                const std::vector<std::string> paths = NewPaths(1 + Below(3));
+                const int position = Below(playlist.Count() + 2) - 1;
+                paths.size() == 1 ? playlist.AddTrack(paths[0], position, Below(2) == 0)
+                                  : playlist.AddTracks({paths.begin(), paths.end()}, position, Below(2) == 0);
+            }
             break;
-        }
         case 1:
             Below(2) == 0 ? static_cast<void>(playlist.RemoveTrack(Below(count + 1)))
                           : playlist.Rearrange(WithoutSelected(flags));
@@ -109,16 +111,22 @@ TEST_F(PlaylistHistoryTest, UndoAndRedoGiveTheEntriesAndSelectionBeforeAndAfterE
 TEST_F(PlaylistHistoryTest, TheOldestStepsGoFirstWhenTheLimitsAreReached) {
     PlaylistHistory history(64 * 1024, 5);
     playlist.SetHistory(&history);
-    const std::vector<std::string> big(2000, std::string(100, 'x')); // 200 kB: alone over the limit
-    for (std::size_t step = 0; step < 9; ++step) {
-        const std::vector<std::string> paths = step < 8 ? NewPaths(1) : big;
-        {
-            const PlaylistEdit edit(history, playlist);
-            playlist.AddTracks({paths.begin(), paths.end()}, -1, false);
-        }
-        EXPECT_EQ(history.UndoSteps(), step < 8 ? std::min<std::size_t>(step + 1, 5) : 0) << step;
-        EXPECT_LE(history.Bytes(), 64u * 1024);
+    const auto step = [&](const std::function<void()>& edit) {
+        const PlaylistEdit open(history, playlist);
+        edit();
+    };
+    for (int add = 0; add < 8; ++add) {
+        step([&] { playlist.AddTrack(NewPaths(1)[0], -1, false); });
     }
+    EXPECT_EQ(history.UndoSteps(), 5u);
+    const std::vector<std::string> eight = playlist.Paths();
+    step([&] { playlist.Clear(); }); // the list's block alone is over the limit: kept as its paths
+    ASSERT_TRUE(history.Undo(playlist));
+    EXPECT_EQ(playlist.Paths(), eight);
+    const std::vector<std::string> big(2000, std::string(100, 'x')); // 200 kB: not kept at all
+    step([&] { playlist.AddTracks({big.begin(), big.end()}, -1, false); });
+    EXPECT_EQ(history.UndoSteps() + history.RedoSteps(), 0u);
+    EXPECT_LE(history.Bytes(), 64u * 1024);
 }
 
 } // namespace

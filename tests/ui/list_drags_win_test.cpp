@@ -122,6 +122,7 @@ TEST_F(ListDragsTest, EveryKindOfEditIsUndoneAndRedoneWithItsSelectionAndTimes) 
     for (const char* name : {"music\\a.mp3", "music\\b.mp3", "music\\sub\\c.mp3"}) {
         programDir.Write(name, std::string("\xFF\xF3\x10\x00", 4) + std::string(1996, '\0')); // 2 s
     }
+    programDir.Write("music\\list.m3u", "x.mp3\r\n");
     ASSERT_TRUE(Main().Browser().ChangeDirectory(programDir.File("music")));
     Main().Options().AutoPlayAfterRandom = false;
     Main().Options().DragMovesTracks = true;
@@ -168,6 +169,14 @@ TEST_F(ListDragsTest, EveryKindOfEditIsUndoneAndRedoneWithItsSelectionAndTimes) 
     check("Get Selected", [&] { click(IdButton9); });
     check("double-click on a file", [&] { command(IdFileListBox1, LBN_DBLCLK); });
     check("a file dragged over", [&] { dragTo(IdFileListBox1, 0, 1); });
+    const State dragged = now();
+    HANDLE writer = CreateFileA(programDir.File("music\\list.m3u").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    dragTo(IdFileListBox1, 2, 0); // a playlist file that cannot be read: the drop fails
+    CloseHandle(writer);
+    keys('Z', 0);
+    EXPECT_NE(now(), dragged); // the failed drop ended its step: the drag before it is undone
+    keys('Y', 0);
     const int sub = static_cast<int>(SendMessageA(Control(IdDirectoryListBox1), LB_GETCOUNT, 0, 0)) - 1;
     check("a directory dragged over", [&] { dragTo(IdDirectoryListBox1, sub, 0); });
     check("a shell drop", [&] {
