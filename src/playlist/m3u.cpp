@@ -28,10 +28,11 @@ std::vector<std::string_view> SplitPlaylistLines(std::string_view text) {
     return lines;
 }
 
+bool HoldsEndOfFile(std::string_view text) {
+    return text.find(EndOfFile) != std::string_view::npos;
+}
+
 std::string_view CompleteLines(std::string_view text) {
-    if (text.find(EndOfFile) != std::string_view::npos) {
-        return text; // the file ended there
-    }
     const std::size_t lastEnd = text.find_last_of("\r\n");
     return text.substr(0, lastEnd == std::string_view::npos ? 0 : lastEnd + 1);
 }

@@ -15,6 +15,8 @@ std::vector<std::string_view> SplitPlaylistLines(std::string_view text);
 
 // Of the bytes read before a read failed, those of the lines that ended before it.
 std::string_view CompleteLines(std::string_view text);
+// Whether the text holds the Ctrl-Z that ends a playlist file.
+bool HoldsEndOfFile(std::string_view text);
 
 // Only lines with the extension ".mp3", in any case, are taken from a file.
 bool IsPlaylistTrackLine(std::string_view line);

@@ -15,11 +15,12 @@ void ReadPlaylistFile(Playlist& playlist, const std::string& fileName, int posit
         return;
     }
     const PartialRead read = ReadFileUntilError(fileName);
-    if (read.Error == ERROR_SUCCESS) {
+    // A read that fails after a Ctrl-Z comes after the file's end: a reader going line by line
+    // never gets there. Before it, the entries read so far stay.
+    if (read.Error == ERROR_SUCCESS || HoldsEndOfFile(read.Bytes)) {
         AddPlaylistFileText(playlist, read.Bytes, position, select);
         return;
     }
-    // The entries read before the failure stay, as reading line by line leaves them.
     AddPlaylistFileText(playlist, CompleteLines(read.Bytes), position, select);
     RaiseIoErrorFor(read.Error);
 }

@@ -36,7 +36,8 @@ TEST(SplitPlaylistLines, AnyRunOfLineEndsEndsALine) {
 
 TEST(CompleteLines, ALineCutShortByAFailedReadIsLeftOut) {
     EXPECT_EQ(CompleteLines("a.mp3\r\nb.mp"), "a.mp3\r\n");
-    EXPECT_EQ(CompleteLines("a.mp3\rb\032c"), "a.mp3\rb\032c"); // the file ended at the Ctrl-Z
+    EXPECT_EQ(CompleteLines("a.mp3\rb.mp3"), "a.mp3\r");
+    EXPECT_TRUE(HoldsEndOfFile("a.mp3\032b") && !HoldsEndOfFile("a.mp3\r\n"));
     EXPECT_EQ(CompleteLines("a.mp3"), "");
 }
 
