@@ -372,42 +372,38 @@ void PlaylistHistory::Cleared(std::vector<PlaylistEntry> entries, StringArena ar
 }
 
 bool PlaylistHistory::Undo(Playlist& playlist) {
-    if (depth_ > 0) {
-        return false;
-    }
-    ForgetIfStale(playlist);
-    if (undo_.empty()) {
-        return false;
-    }
-    Step& step = undo_.back();
-    for (auto change = step.Changes.rbegin(); change != step.Changes.rend(); ++change) {
-        tundeck::Undo(playlist, *change);
-    }
-    playlist.SetSelection(RowsOf(step.Before));
-    redo_.push_back(std::move(step));
-    undo_.pop_back();
-    revision_ = playlist.Revision();
-    CountBytes();
-    return true;
+    return Replay(playlist, true);
 }
 
 bool PlaylistHistory::Redo(Playlist& playlist) {
+    return Replay(playlist, false);
+}
+
+bool PlaylistHistory::Replay(Playlist& playlist, bool undo) {
     if (depth_ > 0) {
         return false;
     }
     ForgetIfStale(playlist);
-    if (redo_.empty()) {
+    std::deque<Step>& from = undo ? undo_ : redo_;
+    std::deque<Step>& to = undo ? redo_ : undo_;
+    if (from.empty()) {
         return false;
     }
-    Step& step = redo_.back();
-    for (PlaylistChange& change : step.Changes) {
-        tundeck::Redo(playlist, change);
+    Step& step = from.back();
+    if (undo) {
+        for (auto change = step.Changes.rbegin(); change != step.Changes.rend(); ++change) {
+            tundeck::Undo(playlist, *change);
+        }
+    } else {
+        for (PlaylistChange& change : step.Changes) {
+            tundeck::Redo(playlist, change);
+        }
     }
-    playlist.SetSelection(RowsOf(step.After));
-    undo_.push_back(std::move(step));
-    redo_.pop_back();
+    playlist.SetSelection(RowsOf(undo ? step.Before : step.After));
+    to.push_back(std::move(step));
+    from.pop_back();
     revision_ = playlist.Revision();
-    Fit(true);
+    Fit(true); // a Remove All done again holds the list once more
     return true;
 }
 

@@ -96,6 +96,8 @@ private:
     };
 
     template <typename Record> void Keep(Record record) noexcept;
+    // The newest step undone (or done again) and moved to the other side.
+    bool Replay(Playlist& playlist, bool undo);
     void ForgetIfStale(const Playlist& playlist);
     void Forget();
     void Commit(Step step);
