@@ -1,6 +1,7 @@
 #include "trackinfo/mpeg_header.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace tundeck {
@@ -53,12 +54,31 @@ MpegHeaderInfo DecodeMpegHeader(const MpegHeaderBytes& bytes, std::int64_t fileS
     return info;
 }
 
-std::int32_t TrackSeconds(const MpegHeaderInfo& info) {
-    if (info.Bitrate == 0) {
+std::int32_t SamplesPerFrame(const MpegHeaderInfo& info) {
+    switch (info.Layer) {
+    case 1:
+        return 384;
+    case 2:
+        return 1152;
+    case 3:
+        return info.Version == 1 ? 1152 : 576;
+    default:
         return 0;
     }
-    // size * 8 / (bitrate * 1000) reduced by 8: the same quotient, with no product to overflow.
-    const std::int64_t seconds = info.FileSize / (std::int64_t{info.Bitrate} * 125);
+}
+
+std::int32_t SampleRate(const MpegHeaderInfo& info) {
+    return static_cast<std::int32_t>(std::lround(info.SampleFrequency * 1000));
+}
+
+std::int32_t TrackSeconds(const MpegHeaderInfo& info) {
+    std::int64_t seconds = 0;
+    if (info.Frames > 0 && SampleRate(info) > 0) {
+        seconds = std::int64_t{info.Frames} * SamplesPerFrame(info) / SampleRate(info);
+    } else if (info.Bitrate != 0) {
+        // size * 8 / (bitrate * 1000) reduced by 8: the same quotient, with no product to overflow.
+        seconds = (info.FileSize - info.OtherBytes) / (std::int64_t{info.Bitrate} * 125);
+    }
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         seconds, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }

@@ -1,9 +1,32 @@
 #include "trackinfo/mpeg_header_win.h"
 
-#include "framework/error.h"
 #include "framework/file_io_win.h"
+#include "trackinfo/mpeg_audio.h"
 
 namespace tundeck {
+
+namespace {
+
+class HandleBytes : public FileBytes {
+public:
+    explicit HandleBytes(HANDLE file) : file_(file) {}
+
+    std::size_t ReadAt(std::int64_t offset, std::uint8_t* out, std::size_t count) override {
+        LARGE_INTEGER position{};
+        position.QuadPart = offset;
+        DWORD read = 0;
+        if (!SetFilePointerEx(file_, position, nullptr, FILE_BEGIN) ||
+            !ReadFile(file_, out, static_cast<DWORD>(count), &read, nullptr)) {
+            RaiseLastIoError();
+        }
+        return read;
+    }
+
+private:
+    HANDLE file_;
+};
+
+} // namespace
 
 MpegHeaderInfo ReadMpegHeader(const std::string& path) {
     if (path.find('\0') != std::string::npos) {
@@ -19,15 +42,8 @@ MpegHeaderInfo ReadMpegHeader(const std::string& path) {
     if (!GetFileSizeEx(file.Get(), &size)) {
         RaiseLastIoError();
     }
-    MpegHeaderBytes bytes{};
-    DWORD read = 0;
-    if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
-        RaiseLastIoError();
-    }
-    if (read < bytes.size()) {
-        RaiseIoError(IoReadBeyondEnd);
-    }
-    return DecodeMpegHeader(bytes, size.QuadPart);
+    HandleBytes bytes(file.Get());
+    return AnalyseMpegAudio(bytes, size.QuadPart);
 }
 
 } // namespace tundeck

@@ -1,5 +1,5 @@
 #pragma once
-// Reads a file's frame header: one open, its size and one four-byte read.
+// Reads a file's header facts: one open, its size and a few small reads.
 
 #include "trackinfo/mpeg_header.h"
 
