@@ -96,12 +96,24 @@ MpegHeaderBytes HeaderAt(Bytes bytes, std::size_t at) {
     return {bytes[at], bytes[at + 1], bytes[at + 2], bytes[at + 3]};
 }
 
-unsigned VersionCode(const MpegHeaderBytes& h) { return (h[1] >> 3) & 3u; }
-unsigned LayerCode(const MpegHeaderBytes& h) { return (h[1] >> 1) & 3u; }
-unsigned BitrateIndex(const MpegHeaderBytes& h) { return h[2] >> 4; }
-unsigned FrequencyIndex(const MpegHeaderBytes& h) { return (h[2] >> 2) & 3u; }
-unsigned Padding(const MpegHeaderBytes& h) { return (h[2] >> 1) & 1u; }
-bool IsMono(const MpegHeaderBytes& h) { return h[3] >> 6 == 3; }
+unsigned VersionCode(const MpegHeaderBytes& h) {
+    return (h[1] >> 3) & 3u;
+}
+unsigned LayerCode(const MpegHeaderBytes& h) {
+    return (h[1] >> 1) & 3u;
+}
+unsigned BitrateIndex(const MpegHeaderBytes& h) {
+    return h[2] >> 4;
+}
+unsigned FrequencyIndex(const MpegHeaderBytes& h) {
+    return (h[2] >> 2) & 3u;
+}
+unsigned Padding(const MpegHeaderBytes& h) {
+    return (h[2] >> 1) & 1u;
+}
+bool IsMono(const MpegHeaderBytes& h) {
+    return h[3] >> 6 == 3;
+}
 
 // A header a real frame can have: the sync bits and no reserved or forbidden code. Free format
 // is left out too: its frames cannot be measured.

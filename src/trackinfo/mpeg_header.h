@@ -8,11 +8,11 @@ namespace tundeck {
 
 // All zero means nothing is known.
 struct MpegHeaderInfo {
-    std::uint8_t Version = 0;   // 1 = MPEG-1, 2 = MPEG-2, 3 = MPEG-2.5
-    std::uint8_t Layer = 0;     // 1 to 3; 4 is the reserved layer code
-    std::int32_t Bitrate = 0;   // kbit/s; 0 for free format, the forbidden index and layer 4
-    double SampleFrequency = 0; // kHz; 0 for the reserved index
-    std::int64_t FileSize = 0;  // bytes; 64 bits so files of 2 GiB and more are measured
+    std::uint8_t Version = 0;    // 1 = MPEG-1, 2 = MPEG-2, 3 = MPEG-2.5
+    std::uint8_t Layer = 0;      // 1 to 3; 4 is the reserved layer code
+    std::int32_t Bitrate = 0;    // kbit/s; 0 for free format, the forbidden index and layer 4
+    double SampleFrequency = 0;  // kHz; 0 for the reserved index
+    std::int64_t FileSize = 0;   // bytes; 64 bits so files of 2 GiB and more are measured
     std::int64_t OtherBytes = 0; // tags and junk around the audio: counted in FileSize, never played
     std::uint32_t Frames = 0;    // frame count of a VBR header; 0 when the file has none
 };

@@ -1,6 +1,7 @@
 // The track under the mouse in the status bar and the popup menus of the two lists, on a visible
 // main window with real track files.
 #include "app/commands.h"
+#include "framework/file_io_win.h"
 #include "support/main_window_fixture.h"
 #include "trackinfo/tundeck_idtag.h"
 
@@ -186,6 +187,37 @@ TEST_F(TrackInfoTest, FileListMenuOffersOnlyTracksAndTheKeyboardOpensItOnTheFocu
     SendMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(dialog));
     EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
+}
+
+// Files as encoders and taggers write them: an ID3v2 tag in front (a large one, as a cover
+// picture makes), an Info or Xing header, an ID3v1 tag at the end.
+TEST_F(TrackInfoTest, TaggedAndVbrFilesShowTheirRealTimesAndHeaders) {
+    Main().Tracks().Clear();
+    const std::string cbr = ReadFileBytes(testing::TestTool("trackinfo/data/ffmpeg-tagged-cbr.mp3"));
+    music.Write("cbr.mp3", cbr);
+    music.Write("vbr.mp3", ReadFileBytes(testing::TestTool("trackinfo/data/lame-vbr-tagged.mp3")));
+    const std::size_t cover = 150'000;
+    music.Write("cover.mp3", std::string("ID3\x03\0\0", 6) + char(cover >> 21) + char(cover >> 14 & 0x7F) +
+                                 char(cover >> 7 & 0x7F) + char(cover & 0x7F) + std::string(cover, '\0') +
+                                 cbr);
+    for (const char* name : {"cbr.mp3", "vbr.mp3", "cover.mp3"}) {
+        Main().Tracks().AddTrack(music.File(name), -1, false);
+    }
+    const std::vector<std::string> cbrLines{"cbr.mp3", "Time: 0:05 min", "Version: 2.0   Layer: III",
+                                            "Bitrate: 32 kBit/s", "Sample Freq:   24.0 kHz"};
+    const std::vector<std::vector<std::string>> expected{
+        cbrLines,
+        {"vbr.mp3", "Time: 0:07 min", "Version: 2.5   Layer: III", "Bitrate: 12 kBit/s",
+         "Sample Freq:   11.0 kHz"},
+        {"cover.mp3", cbrLines[1], cbrLines[2], cbrLines[3], cbrLines[4]}};
+    for (int row = 0; row < 3; ++row) {
+        Move(IdListBox1, RowPoint(IdListBox1, row));
+        RightClick(IdListBox1, RowPoint(IdListBox1, row));
+        EXPECT_EQ(InfoTexts(Main().Popups().PopupMenu1()), expected[static_cast<std::size_t>(row)]) << row;
+    }
+    Main().UpdateTimeTotals();
+    EXPECT_EQ(Main().Status().Text(TotalTimePanel), "Total time: 0:17");
+    EXPECT_TRUE(ui.Messages.empty());
 }
 
 } // namespace
