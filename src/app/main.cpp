@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "framework/error.h"
 #include "framework/file_io_win.h"
+#include "framework/ole_session_win.h"
 
 #include <windows.h>
 
@@ -14,6 +15,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
     controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
 
+    const tundeck::OleSession ole;
     tundeck::DesktopInteraction ui;
     try {
         tundeck::Application application(

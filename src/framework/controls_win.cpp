@@ -59,26 +59,41 @@ struct Subclass {
     const ListRowTexts* RowTexts;
 };
 
-// LB_GETTEXTLEN, LB_GETTEXT and WM_GETOBJECT from the row texts; false to leave the message to
-// the list's own procedure.
+// Copies what fits of `text` and a NUL into `out`.
+void CopyCut(std::string_view text, char* out, std::size_t capacity) {
+    if (capacity > 0) {
+        out[text.copy(out, capacity - 1)] = '\0';
+    }
+}
+
+// LB_GETTEXTLEN, LB_GETTEXT, RowTextMessage and WM_GETOBJECT from the row texts; false to leave
+// the message to the list's own procedure.
 bool AnswerWithRowTexts(HWND list, const ListRowTexts& texts, UINT message, WPARAM wParam, LPARAM lParam,
                         LRESULT& result) {
     if (message == WM_GETOBJECT) {
         result = static_cast<LONG>(lParam) == OBJID_CLIENT ? ListAccessibleObject(list, wParam) : 0;
         return result != 0;
     }
-    if (message != LB_GETTEXTLEN && message != LB_GETTEXT) {
+    const bool request = message == RowTextMessage();
+    if (message != LB_GETTEXTLEN && message != LB_GETTEXT && !request) {
         return false;
     }
+    if (InSendMessage()) { // another thread's buffer: the list's own answer, or none
+        result = LB_ERR;
+        return request;
+    }
     const auto row = static_cast<LRESULT>(wParam);
-    if (row < 0 || row >= SendMessageA(list, LB_GETCOUNT, 0, 0) || (message == LB_GETTEXT && lParam == 0)) {
+    if (row < 0 || row >= SendMessageA(list, LB_GETCOUNT, 0, 0) ||
+        (message != LB_GETTEXTLEN && lParam == 0)) {
         result = LB_ERR;
         return true;
     }
     const std::string_view text = texts.RowText(static_cast<int>(row));
     if (message == LB_GETTEXT) {
-        char* out = reinterpret_cast<char*>(lParam);
-        out[text.copy(out, text.size())] = '\0';
+        CopyCut(text, reinterpret_cast<char*>(lParam), text.size() + 1);
+    } else if (request) {
+        const auto& into = *reinterpret_cast<const RowTextRequest*>(lParam);
+        CopyCut(text, into.Text, into.Capacity);
     }
     result = static_cast<LRESULT>(text.size());
     return true;
@@ -109,6 +124,11 @@ LRESULT CALLBACK ReportingProcedure(HWND window, UINT message, WPARAM wParam, LP
 }
 
 } // namespace
+
+UINT RowTextMessage() {
+    static const UINT message = RegisterWindowMessageA("Tundeck row text");
+    return message;
+}
 
 void ReportMouseToParent(HWND control, bool wantsEnter, const ListRowTexts* rowTexts) {
     // Once only: a tooltip may have subclassed the control on top of us since.

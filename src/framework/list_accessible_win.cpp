@@ -309,14 +309,17 @@ HRESULT ListAccessible::RowName(int row, BSTR* name) const noexcept {
         return E_POINTER;
     }
     *name = nullptr;
-    const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(row));
+    RowTextRequest request{nullptr, 0};
+    const LRESULT length =
+        Send(RowTextMessage(), static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&request));
     if (length < 0) {
         return E_INVALIDARG;
     }
     try {
         std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        request = {text.data(), text.size()};
         const LRESULT copied =
-            Send(LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+            Send(RowTextMessage(), static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&request));
         const int size = static_cast<int>(std::clamp<LRESULT>(copied, 0, length));
         const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
         *name = SysAllocStringLen(nullptr, static_cast<UINT>(wide));
@@ -335,20 +338,21 @@ HRESULT ListAccessible::get_accSelection(VARIANT* selection) noexcept {
         return E_POINTER;
     }
     VariantInit(selection);
+    const LRESULT count = Send(LB_GETSELCOUNT);
+    if (count == LB_ERR) {
+        return standard_->get_accSelection(selection); // a list of single selection
+    }
     try {
-        // Room for every row, so the flags are read in one pass rather than counted first.
-        std::vector<int> rows(static_cast<std::size_t>(Count()));
+        std::vector<int> rows(static_cast<std::size_t>(std::max<LRESULT>(count, 0)));
         const LRESULT got =
             rows.empty() ? 0 : Send(LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
-        if (got == LB_ERR) {
-            return standard_->get_accSelection(selection); // a list of single selection
-        }
         rows.resize(static_cast<std::size_t>(std::clamp<LRESULT>(got, 0, static_cast<LRESULT>(rows.size()))));
         if (rows.size() == 1) {
             *selection = ChildVariant(rows.front() + 1);
         } else if (rows.size() > 1) {
-            selection->vt = VT_UNKNOWN;
-            selection->punkVal = new ChildEnumeration(std::move(rows));
+            IUnknown* children = new ChildEnumeration(std::move(rows));
+            selection->vt = VT_UNKNOWN; // only once there is something to hand over
+            selection->punkVal = children;
         }
         return selection->vt == VT_EMPTY ? S_FALSE : S_OK;
     } catch (...) {

@@ -37,11 +37,17 @@ void Playlist::CompactPaths() {
     if (paths_.BytesReleased() <= std::max(paths_.BytesInUse(), slack)) {
         return;
     }
+    // The new store is filled aside: a failure on the way leaves every row in the old one.
     StringArena fresh;
-    for (PlaylistEntry& entry : entries_) {
+    std::vector<std::string_view> moved;
+    moved.reserve(entries_.size());
+    for (const PlaylistEntry& entry : entries_) {
+        moved.push_back(fresh.Add(entry.Path));
+    }
+    for (std::size_t row = 0; row < entries_.size(); ++row) {
+        PlaylistEntry& entry = entries_[row];
         const std::size_t textStart = static_cast<std::size_t>(entry.DisplayText.data() - entry.Path.data());
-        entry.Path = fresh.Add(entry.Path);
-        entry.DisplayText = entry.Path.substr(textStart, entry.DisplayText.size());
+        entry = {moved[row], moved[row].substr(textStart, entry.DisplayText.size())};
     }
     paths_ = std::move(fresh);
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
+#include <stdexcept>
 #include <tuple>
 #include <utility>
 
@@ -114,33 +116,98 @@ void Undo(Playlist& playlist, PlaylistChange& change) {
     }
 }
 
+// Rows present or not, with the n-th present row found in log time: which rows of the list at
+// a step's end were there before each of its inserts.
+class PresentRows {
+public:
+    explicit PresentRows(int count) : counts_(static_cast<std::size_t>(count) + 1) {
+        for (std::size_t i = 1; i < counts_.size(); ++i) {
+            counts_[i] = static_cast<int>(i & (~i + 1)); // every row present
+        }
+        while (top_ * 2 < counts_.size()) {
+            top_ *= 2;
+        }
+    }
+    // The row of the present rows' `rank`-th (from 0), which is then no longer present.
+    int Take(int rank) {
+        std::size_t at = 0;
+        for (std::size_t step = top_; step > 0; step /= 2) {
+            if (at + step < counts_.size() && counts_[at + step] <= rank) {
+                at += step;
+                rank -= counts_[at];
+            }
+        }
+        if (at + 1 >= counts_.size()) {
+            throw std::out_of_range("insert beyond the list");
+        }
+        for (std::size_t i = at + 1; i < counts_.size(); i += i & (~i + 1)) {
+            --counts_[i];
+        }
+        return static_cast<int>(at);
+    }
+
+private:
+    std::vector<int> counts_; // a Fenwick tree over the rows
+    std::size_t top_ = 1;
+};
+
 // The inserts of one step as one change: the rows they added, numbered as when the step ended,
 // with their paths, so that undoing and doing them again is one pass however many there were.
-PlaylistChange MergedInserts(const std::vector<PlaylistChange>& inserts) {
-    std::vector<std::pair<int, std::string_view>> added;
+// From the last insert back, an insert's rows are those at its rows' ranks among the rows that
+// no later insert added.
+PlaylistChange MergedInserts(std::vector<PlaylistChange>& inserts, int rowsAtEnd) {
+    PlaylistChange merged;
+    merged.What = Kind::Insert;
+    std::size_t count = 0;
     for (const PlaylistChange& insert : inserts) {
-        const std::vector<std::string_view> paths = insert.Paths.Views();
-        const int count = static_cast<int>(paths.size());
-        for (auto& [row, path] : added) {
-            row += row >= insert.From ? count : 0; // a later insert moves the rows from its own on
+        count += insert.Paths.Size();
+    }
+    merged.Rows.reserve(count);
+    // A drop or a directory adds block after block, each behind the last: no insert moves
+    // another's rows, and their paths are in order already.
+    bool inOrder = true;
+    for (std::size_t i = 1; inOrder && i < inserts.size(); ++i) {
+        inOrder = inserts[i].From >= inserts[i - 1].From + static_cast<int>(inserts[i - 1].Paths.Size());
+    }
+    if (inOrder) {
+        for (PlaylistChange& insert : inserts) {
+            for (int row = insert.From; row < insert.From + static_cast<int>(insert.Paths.Size()); ++row) {
+                merged.Rows.push_back(row);
+            }
+            merged.Paths.Append(std::move(insert.Paths));
         }
-        for (int i = 0; i < count; ++i) {
-            added.emplace_back(insert.From + i, paths[static_cast<std::size_t>(i)]);
+        return merged;
+    }
+    std::vector<std::pair<int, std::string_view>> added;
+    added.reserve(count);
+    std::size_t bytes = 0;
+    PresentRows present(rowsAtEnd);
+    for (auto insert = inserts.rbegin(); insert != inserts.rend(); ++insert) {
+        for (std::string_view path : insert->Paths.Views()) {
+            added.emplace_back(present.Take(insert->From), path);
+            bytes += path.size();
         }
     }
     std::sort(added.begin(), added.end());
-    PlaylistChange merged;
-    merged.What = Kind::Insert;
-    std::size_t bytes = 0;
-    for (const auto& entry : added) {
-        bytes += entry.second.size();
-    }
     merged.Paths.Reserve(added.size(), bytes);
     for (const auto& [row, path] : added) {
         merged.Rows.push_back(row);
         merged.Paths.Add(path);
     }
     return merged;
+}
+
+// What a copy of the paths of `rows` holds, besides their ends and rows.
+std::size_t TextBytes(const Playlist& playlist, const std::vector<int>& rows) {
+    std::size_t bytes = 0;
+    for (int row : rows) {
+        bytes += playlist.Path(row).size();
+    }
+    return bytes;
+}
+
+std::size_t CopyBytes(std::size_t count, std::size_t textBytes) {
+    return textBytes + count * (sizeof(std::size_t) + sizeof(int));
 }
 
 // A large emptied list kept as its paths alone, without the list's own slack.
@@ -162,15 +229,48 @@ void Compact(PlaylistChange& change) {
 
 } // namespace
 
+void PathList::Reserve(std::size_t count, std::size_t bytes) {
+    Block& block = blocks_.emplace_back();
+    block.Text.reserve(bytes);
+    block.Ends.reserve(count);
+}
+
+void PathList::Add(std::string_view path) {
+    if (blocks_.empty()) {
+        blocks_.emplace_back();
+    }
+    Block& block = blocks_.back();
+    block.Text += path;
+    block.Ends.push_back(block.Text.size());
+    ++size_;
+}
+
+void PathList::Append(PathList&& other) {
+    blocks_.insert(blocks_.end(), std::make_move_iterator(other.blocks_.begin()),
+                   std::make_move_iterator(other.blocks_.end()));
+    size_ += std::exchange(other.size_, 0);
+    other.blocks_.clear();
+}
+
 std::vector<std::string_view> PathList::Views() const {
     std::vector<std::string_view> views;
-    views.reserve(ends_.size());
-    std::size_t start = 0;
-    for (std::size_t end : ends_) {
-        views.push_back(std::string_view(text_).substr(start, end - start));
-        start = end;
+    views.reserve(size_);
+    for (const Block& block : blocks_) {
+        std::size_t start = 0;
+        for (std::size_t end : block.Ends) {
+            views.push_back(std::string_view(block.Text).substr(start, end - start));
+            start = end;
+        }
     }
     return views;
+}
+
+std::size_t PathList::Bytes() const {
+    std::size_t bytes = blocks_.capacity() * sizeof(Block);
+    for (const Block& block : blocks_) {
+        bytes += block.Text.capacity() + block.Ends.capacity() * sizeof(std::size_t);
+    }
+    return bytes;
 }
 
 std::size_t PlaylistChange::Bytes() const {
@@ -210,6 +310,7 @@ void PlaylistHistory::Begin(const Playlist& playlist) {
     step.Before = Runs(playlist.SelectedRows());
     open_ = std::move(step);
     broken_ = false;
+    openBytes_ = 0;
     depth_ = 1;
 }
 
@@ -227,7 +328,7 @@ void PlaylistHistory::End(const Playlist& playlist) noexcept {
         if (step.Changes.size() > 1 &&
             std::all_of(step.Changes.begin(), step.Changes.end(),
                         [](const PlaylistChange& change) { return change.What == Kind::Insert; })) {
-            PlaylistChange merged = MergedInserts(step.Changes);
+            PlaylistChange merged = MergedInserts(step.Changes, playlist.Count());
             step.Changes.clear();
             step.Changes.push_back(std::move(merged));
         }
@@ -269,7 +370,17 @@ void PlaylistHistory::CountBytes() {
     }
 }
 
-template <typename Record> void PlaylistHistory::Keep(Record record) noexcept {
+template <typename Record> void PlaylistHistory::Keep(std::size_t bytes, Record record) noexcept {
+    // A step that alone passes the bound would be forgotten at its end with all before it: its
+    // changes are not copied at all.
+    openBytes_ += bytes;
+    if (!broken_ && openBytes_ > byteLimit_) {
+        broken_ = true;
+        std::vector<PlaylistChange>().swap(open_.Changes);
+    }
+    if (broken_) {
+        return;
+    }
     try {
         record();
     } catch (...) {
@@ -278,14 +389,14 @@ template <typename Record> void PlaylistHistory::Keep(Record record) noexcept {
 }
 
 void PlaylistHistory::Inserted(const Playlist& playlist, int first, int count) noexcept {
-    Keep([&] {
+    std::size_t bytes = 0;
+    for (int row = first; !broken_ && row < first + count; ++row) {
+        bytes += playlist.Path(row).size();
+    }
+    Keep(CopyBytes(static_cast<std::size_t>(count), bytes), [&] {
         PlaylistChange change;
         change.What = Kind::Insert;
         change.From = first;
-        std::size_t bytes = 0;
-        for (int row = first; row < first + count; ++row) {
-            bytes += playlist.Path(row).size();
-        }
         change.Paths.Reserve(static_cast<std::size_t>(count), bytes);
         for (int row = first; row < first + count; ++row) {
             change.Paths.Add(playlist.Path(row));
@@ -298,14 +409,11 @@ void PlaylistHistory::Removing(const Playlist& playlist, const std::vector<int>&
     if (rows.empty()) {
         return;
     }
-    Keep([&] {
+    const std::size_t bytes = broken_ ? 0 : TextBytes(playlist, rows);
+    Keep(CopyBytes(rows.size(), bytes), [&] {
         PlaylistChange change;
         change.What = Kind::Remove;
         change.Rows = rows;
-        std::size_t bytes = 0;
-        for (int row : rows) {
-            bytes += playlist.Path(row).size();
-        }
         change.Paths.Reserve(rows.size(), bytes);
         for (int row : rows) {
             change.Paths.Add(playlist.Path(row));
@@ -322,7 +430,7 @@ void PlaylistHistory::Permuted(const std::vector<int>& order) noexcept {
     if (moved == 0) {
         return;
     }
-    Keep([&] {
+    Keep(std::min(2 * moved, order.size()) * sizeof(int), [&] {
         PlaylistChange change;
         change.What = Kind::Permute;
         if (2 * moved > order.size()) { // most rows moved: the whole order is smaller than the pairs
@@ -349,7 +457,7 @@ void PlaylistHistory::Moved(int from, int to) noexcept {
         }
         return;
     }
-    Keep([&] {
+    Keep(sizeof(PlaylistChange), [&] {
         PlaylistChange change;
         change.What = Kind::Move;
         change.From = from;
@@ -362,7 +470,7 @@ void PlaylistHistory::Cleared(std::vector<PlaylistEntry> entries, StringArena ar
     if (entries.empty()) {
         return;
     }
-    Keep([&] {
+    Keep(0, [&] { // kept whole, not copied: a list too large is made compact or let go of at the end
         PlaylistChange change;
         change.What = Kind::Clear;
         change.Entries = std::move(entries);
@@ -390,17 +498,24 @@ bool PlaylistHistory::Replay(Playlist& playlist, bool undo) {
         return false;
     }
     Step& step = from.back();
-    if (undo) {
-        for (auto change = step.Changes.rbegin(); change != step.Changes.rend(); ++change) {
-            tundeck::Undo(playlist, *change);
+    try {
+        if (undo) {
+            for (auto change = step.Changes.rbegin(); change != step.Changes.rend(); ++change) {
+                tundeck::Undo(playlist, *change);
+            }
+        } else {
+            for (PlaylistChange& change : step.Changes) {
+                tundeck::Redo(playlist, change);
+            }
         }
-    } else {
-        for (PlaylistChange& change : step.Changes) {
-            tundeck::Redo(playlist, change);
-        }
+        playlist.SetSelection(RowsOf(undo ? step.Before : step.After));
+        to.push_back(std::move(step));
+    } catch (...) {
+        // Half replayed, the steps no longer describe the list the user sees.
+        Forget();
+        revision_ = playlist.Revision();
+        throw;
     }
-    playlist.SetSelection(RowsOf(undo ? step.Before : step.After));
-    to.push_back(std::move(step));
     from.pop_back();
     revision_ = playlist.Revision();
     Fit(true); // a Remove All done again holds the list once more

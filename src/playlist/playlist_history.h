@@ -15,24 +15,25 @@
 
 namespace tundeck {
 
-// Strings end to end in one block: the history's own copies of paths.
+// Strings end to end in a few blocks: the history's own copies of paths. Lists join by moving
+// their blocks, with no copy.
 class PathList {
 public:
-    void Reserve(std::size_t count, std::size_t bytes) {
-        text_.reserve(bytes);
-        ends_.reserve(count);
-    }
-    void Add(std::string_view path) {
-        text_ += path;
-        ends_.push_back(text_.size());
-    }
-    std::size_t Size() const { return ends_.size(); }
+    // Room in a new block for what is added next.
+    void Reserve(std::size_t count, std::size_t bytes);
+    void Add(std::string_view path);
+    void Append(PathList&& other);
+    std::size_t Size() const { return size_; }
     std::vector<std::string_view> Views() const;
-    std::size_t Bytes() const { return text_.capacity() + ends_.capacity() * sizeof(std::size_t); }
+    std::size_t Bytes() const;
 
 private:
-    std::string text_;
-    std::vector<std::size_t> ends_;
+    struct Block {
+        std::string Text;
+        std::vector<std::size_t> Ends;
+    };
+    std::vector<Block> blocks_;
+    std::size_t size_ = 0;
 };
 
 // One change of the entries, with what it takes to make it again or undo it.
@@ -95,7 +96,8 @@ private:
         std::size_t Bytes() const;
     };
 
-    template <typename Record> void Keep(Record record) noexcept;
+    // Records a change of `bytes` into the open step, unless the step could not be kept.
+    template <typename Record> void Keep(std::size_t bytes, Record record) noexcept;
     // The newest step undone (or done again) and moved to the other side.
     bool Replay(Playlist& playlist, bool undo);
     void ForgetIfStale(const Playlist& playlist);
@@ -112,7 +114,8 @@ private:
     std::deque<Step> redo_;
     Step open_;
     int depth_ = 0;
-    bool broken_ = false;   // a change of the open step could not be kept
+    bool broken_ = false; // a change of the open step could not be kept
+    std::size_t openBytes_ = 0;
     unsigned revision_ = 0; // the playlist's revision the newest step left
     std::size_t bytes_ = 0;
 };

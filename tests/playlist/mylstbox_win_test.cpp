@@ -1,6 +1,8 @@
 // The playlist's real list box inside a real main window: rows, flags and hit tests read back
 // from the control itself.
+#include "app/commands.h"
 #include "app/main_controls.h"
+#include "framework/ole_session_win.h"
 #include "framework/list_accessible_win.h"
 #include "player/player_window.h"
 #include "playlist/mylstbox.h"
@@ -10,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string_view>
 
 namespace tundeck {
@@ -299,6 +302,65 @@ TEST_F(PlaylistListBox, RowsAndTransportButtonsSpeakToScreenReaders) {
         EXPECT_EQ(Accessible(Control(buttons[i])).Name(CHILDID_SELF), TransportButtons[i].Hint);
     }
     CoUninitialize();
+}
+
+// What a program prints, run in a process of its own while this thread goes on answering the
+// messages it sends.
+std::string OutputOf(const std::string& arguments, const testing::TempDir& dir) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE out = CreateFileA(dir.File("out.txt").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = out;
+    std::string commandLine = "\"" + testing::TestTool("tools/wintool.exe") + "\" " + arguments;
+    PROCESS_INFORMATION process{};
+    const bool started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    CloseHandle(out);
+    if (!started) {
+        return "not started";
+    }
+    testing::WaitUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 60000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    std::string text = dir.Read("out.txt");
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+// Another process reads the rows as a screen reader does, with OLE set up on this thread as the
+// program sets it up at start, then asks for the rows' texts with LB_GETTEXT, which across
+// processes carries a buffer of eight bytes: the program goes on editing, undoing and saving.
+TEST_F(PlaylistListBox, AnotherProcessReadsTheRowsAndCannotOverrunTheProgram) {
+    const OleSession ole;
+    testing::TempDir dir;
+    const std::string folder = "C:\\" + std::string(200, 'x') + "\\";
+    AddNumbered(300, folder);
+    Main().Options().ShowFullPath = true;
+    Tracks().SetDisplayMode(true);
+    Tracks().SetSelected(2, true);
+    Tracks().SetSelected(250, true);
+    SetFocus(list);
+    const std::string handle = std::to_string(reinterpret_cast<INT_PTR>(list));
+    constexpr LONG Item = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_MULTISELECTABLE |
+                          STATE_SYSTEM_EXTSELECTABLE;
+    const std::string offscreen = std::to_string(Item | STATE_SYSTEM_OFFSCREEN);
+    EXPECT_EQ(OutputOf("msaa " + handle + " 3", dir),
+              folder + "t0.mp3|" + offscreen + "\n" + folder + "t1.mp3|" + offscreen + "\n" + folder +
+                  "t2.mp3|" + std::to_string(Item | STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_SELECTED) +
+                  "\nfocus 251\nselection 3 251\n");
+    EXPECT_EQ(OutputOf("lbtext " + handle + " 300", dir), "largest 8\n");
+
+    const std::vector<std::string> paths = Tracks().Paths();
+    Main().Button3Click();
+    EXPECT_EQ(Tracks().Count(), 298);
+    Main().RunCommand(CmdUndo, 0);
+    EXPECT_EQ(Tracks().Paths(), paths);
+    End();
+    const std::string saved = programDir.Read("tmplist.m3u");
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 300);
 }
 
 } // namespace

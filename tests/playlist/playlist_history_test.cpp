@@ -3,6 +3,7 @@
 #include "playlist/playlist_history.h"
 
 #include "fake_list_widget.h"
+#include "support/failing_allocation.h"
 
 #include <gtest/gtest.h>
 
@@ -127,6 +128,52 @@ TEST_F(PlaylistHistoryTest, TheOldestStepsGoFirstWhenTheLimitsAreReached) {
     step([&] { playlist.AddTracks({big.begin(), big.end()}, -1, false); });
     EXPECT_EQ(history.UndoSteps() + history.RedoSteps(), 0u);
     EXPECT_LE(history.Bytes(), 64u * 1024);
+}
+
+// An allocation that fails anywhere in an edit, its undo or its redo: the command fails, the
+// history forgets rather than misremembers, and the list shows the playlist's rows.
+TEST_F(PlaylistHistoryTest, AFailedAllocationLeavesNothingHalfKept) {
+    PlaylistHistory history;
+    playlist.SetHistory(&history);
+    for (long nth = 1;; ++nth) {
+        playlist.SetHistory(nullptr);
+        playlist.Clear();
+        const std::vector<std::string> start = NewPaths(40);
+        playlist.AddTracks({start.begin(), start.end()}, -1, false);
+        playlist.SetHistory(&history);
+        const State before = Now();
+        testing::FailNthAllocation(nth);
+        State after;
+        try {
+            {
+                const PlaylistEdit edit(history, playlist);
+                const std::vector<std::string> drop = NewPaths(5);
+                playlist.AddTracks({drop.begin(), drop.begin() + 3}, 10, true);
+                playlist.AddTracks({drop.begin() + 3, drop.end()}, 2, false);
+                playlist.Rearrange(WithoutSelected(playlist.SelectedFlags()));
+            }
+            after = Now();
+            history.Undo(playlist);
+            history.Redo(playlist);
+        } catch (const std::bad_alloc&) {
+        }
+        const bool failed = testing::StopFailingAllocations();
+        ASSERT_EQ(widget.Count(), playlist.Count()) << nth;
+        for (int row = 0; row < playlist.Count(); ++row) {
+            ASSERT_EQ(widget.rows[static_cast<std::size_t>(row)].selected, playlist.Selected(row)) << nth;
+        }
+        if (!failed) {
+            EXPECT_EQ(Now(), after);
+            ASSERT_TRUE(history.Undo(playlist));
+            EXPECT_EQ(Now(), before);
+            break;
+        }
+        // Whatever is kept still undoes to what came before.
+        if (history.UndoSteps() > 0) {
+            history.Undo(playlist);
+            EXPECT_EQ(Now(), before) << nth;
+        }
+    }
 }
 
 } // namespace
