@@ -2,6 +2,8 @@
 
 #include "framework/error.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstddef>
 #include <limits>
@@ -102,11 +104,33 @@ std::optional<double> TryStrToReal(std::string_view text) {
     return negative ? -value : value;
 }
 
+// Rounds the value as it reads: its shortest decimal form, with a tie going away from zero
+// (0.53125 gives 0.5313), where rounding the binary value would send it to the even digit.
 std::string FormatFixed(double value, int decimals, int width) {
     char buffer[400];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     std::string text = ec == std::errc() ? std::string(buffer, end) : std::string("0");
+    const bool negative = !text.empty() && text[0] == '-';
+    std::string digits = text.substr(negative ? 1 : 0);
+    if (!digits.empty() && std::isdigit(static_cast<unsigned char>(digits[0]))) {
+        const std::size_t point = std::min(digits.find('.'), digits.size());
+        std::string whole = digits.substr(0, point) + digits.substr(std::min(point + 1, digits.size()));
+        whole.resize(point + static_cast<std::size_t>(decimals) + 1, '0');
+        const bool up = whole.back() >= '5';
+        whole.pop_back();
+        for (std::size_t i = whole.size(); up && i-- > 0;) {
+            whole[i] = whole[i] == '9' ? '0' : static_cast<char>(whole[i] + 1);
+            if (whole[i] != '0') {
+                break;
+            }
+            if (i == 0) {
+                whole.insert(0, 1, '1');
+            }
+        }
+        const std::size_t integers = whole.size() - static_cast<std::size_t>(decimals);
+        text = (negative ? "-" : "") + whole.substr(0, integers) +
+               (decimals > 0 ? "." + whole.substr(integers) : std::string());
+    }
     if (static_cast<int>(text.size()) < width) {
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     }

@@ -150,6 +150,13 @@ TEST_F(SettingsFile, RealsUseAPointAndKeepTheValueOnBadInput) {
     EXPECT_NE(FormatSettingsFile(settings, "", {}).find("HFactor=0.1235\r\n"), std::string::npos);
     Read("VFactor= 1E0");
     EXPECT_NE(FormatSettingsFile(settings, "", {}).find("VFactor=1.0000\r\n"), std::string::npos);
+    // A tie rounds away from zero, as the number reads: a splitter at 289 of 544 pixels.
+    for (const auto& [factor, line] : {std::pair{289.0 / 544, "HFactor=0.5313\r\n"},
+                                       {0.99995, "HFactor=1.0000\r\n"},
+                                       {0.00004, "HFactor=0.0000\r\n"}}) {
+        settings.HorizontalFactor = factor;
+        EXPECT_NE(FormatSettingsFile(settings, "", {}).find(line), std::string::npos) << factor;
+    }
 }
 
 TEST_F(SettingsFile, LastDirAppliesOnlyAnExistingDirectory) {
