@@ -297,7 +297,11 @@ void Form2::OnCommand(int id, int code, HWND /*control*/) {
         CheckBoxClick(id - IdCheckBox1 + 1);
     } else if (id >= IdRadioGroup1 &&
                id < Form2::RadioItemId(static_cast<int>(std::size(RadioGroups)) + 1, 0)) {
-        RadioGroupClick((id - IdRadioGroup1) / 10 + 1, (id - IdRadioGroup1) % 10);
+        const int group = (id - IdRadioGroup1) / 10 + 1;
+        const int item = (id - IdRadioGroup1) % 10;
+        if (item != RadioValue(group)) { // the item the group already shows: no change
+            RadioGroupClick(group, item);
+        }
     }
 }
 

@@ -65,9 +65,13 @@ bool LaunchPlayer(PlayerControl& player, PlayHost& host, const std::string& comm
     const bool wasRunning = FindPlayerWindow(player) != NoWindow;
     const int started = player.Windows.StartProcess(commandLine, SwShow);
     const std::string& executable = player.Options.PlayerExecutable;
-    if (started <= LastStartFailure) {
-        Warn(host, "Could not start the player " + Quoted(executable) + " (error " + std::to_string(started) +
-                       ").");
+    const bool startFailed = started <= LastStartFailure;
+    const std::string failure =
+        "Could not start the player " + Quoted(executable) + " (error " + std::to_string(started) + ").";
+    // A player that runs is settled all the same; it still plays its old list, which the user
+    // learns after.
+    if (startFailed && !wasRunning) {
+        Warn(host, failure);
         return false;
     }
     if (!WaitForPlayerWindow(player)) {
@@ -84,6 +88,10 @@ bool LaunchPlayer(PlayerControl& player, PlayHost& host, const std::string& comm
     }
     if (!settled || player.Windows.Hangs(player.PlayerWindow)) {
         Warn(host, NoAnswerText);
+        return false;
+    }
+    if (startFailed) {
+        Warn(host, failure);
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace tundeck {
 
@@ -35,33 +36,37 @@ public:
         : recurse_(recurse), atRow_(atRow), progress_(progress) {}
 
     // Added one by one at a fixed row, each later subdirectory's tree lands in front of the
-    // earlier ones; appended, they follow each other in search order. Returns which of the
-    // collected paths adding one by one would insert last, npos for none.
-    std::size_t Collect(const std::string& directory) {
+    // earlier ones; appended, they follow each other in search order. Returns, in the order
+    // adding one by one adds them, each directory's tracks as the row of its first one (counted
+    // from the row added at, `at` for this directory's) and how many there are.
+    std::vector<std::pair<int, int>> Collect(const std::string& directory, int at = 0) {
         // With subdirectories wanted one search serves both: the tracks among all entries come
         // in the order a search for "*.mp3" alone gives them.
         std::vector<std::string> subdirectories;
-        std::size_t last = std::string::npos;
+        const std::size_t before = paths_.size();
         for (const FoundEntry& entry : SearchDirectory(directory + (recurse_ ? "*.*" : "*.mp3"))) {
             if (IsAddableFile(entry.Attributes) && IsTrack(entry.Name)) {
-                last = paths_.size();
                 Found(directory + entry.Name);
             } else if (recurse_ && IsPlainDirectory(entry.Attributes)) {
                 subdirectories.push_back(directory + entry.Name + "\\");
             }
         }
+        const int own = static_cast<int>(paths_.size() - before);
         if (atRow_) {
             std::reverse(subdirectories.begin(), subdirectories.end());
         }
-        bool subtreeLast = false; // at a row, the first collected tree was added last
+        std::vector<std::vector<std::pair<int, int>>> trees;
         for (const std::string& subdirectory : subdirectories) {
-            const std::size_t inTree = Collect(subdirectory);
-            if (inTree != std::string::npos && !(atRow_ && subtreeLast)) {
-                last = inTree;
-                subtreeLast = true;
-            }
+            trees.push_back(Collect(subdirectory, at + own)); // each at the row after the own tracks
         }
-        return last;
+        if (atRow_) {
+            std::reverse(trees.begin(), trees.end()); // back to the order they were added in
+        }
+        std::vector<std::pair<int, int>> batches{{at, own}};
+        for (const auto& tree : trees) {
+            batches.insert(batches.end(), tree.begin(), tree.end());
+        }
+        return batches;
     }
     void Found(std::string path) {
         paths_.push_back(std::move(path));
@@ -107,11 +112,19 @@ void AddFiles(Playlist& playlist, const std::string& directory, const std::vecto
 void AddDirectory(Playlist& playlist, const std::string& directory, bool recurse, int position,
                   AddProgress* progress) {
     TrackCollector tracks(recurse, position != -1, progress);
-    const std::size_t last = tracks.Collect(directory);
+    const std::vector<std::pair<int, int>> batches = tracks.Collect(directory);
+    const int top = playlist.TopRow();
     tracks.InsertInto(playlist, position, true);
-    if (position != -1 && last != std::string::npos) {
-        // The focus on the row that adding one by one would have selected last.
-        playlist.SetSelected(position + static_cast<int>(last), true);
+    if (position != -1) {
+        // The focus and the view where adding one by one leaves them: each track selected and
+        // scrolled into view in turn, a directory's tracks one after the other.
+        std::vector<int> flagged;
+        for (const auto& [at, count] : batches) {
+            if (count > 0) {
+                flagged.insert(flagged.end(), {position + at, position + at + count - 1});
+            }
+        }
+        playlist.FollowFlags(flagged, top);
     }
 }
 

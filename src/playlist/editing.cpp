@@ -22,7 +22,7 @@ void SwapRows(Arrangement& rows, std::size_t from, std::size_t to) {
     std::swap(rows.Order[from], rows.Order[to]);
     rows.Selected[to] = true;
     rows.Selected[from] = false;
-    rows.Focus = static_cast<int>(to);
+    rows.Flagged.push_back(static_cast<int>(to));
 }
 
 // A sequence of rows in which a row can be taken out of, and put in at, any position fast:
@@ -113,6 +113,18 @@ private:
 
 } // namespace
 
+int ScrolledTo(int top, int page, int row) {
+    page = std::max(page, 1);
+    return row < top ? row : row >= top + page ? row - page + 1 : top;
+}
+
+int ScrolledTo(int top, int page, const std::vector<int>& rows) {
+    for (int row : rows) {
+        top = ScrolledTo(top, page, row);
+    }
+    return top;
+}
+
 Arrangement WithoutSelected(const std::vector<bool>& selected) {
     Arrangement result;
     for (std::size_t row = 0; row < selected.size(); ++row) {
@@ -186,10 +198,11 @@ Arrangement Shuffled(const std::vector<bool>& selected, ShuffleRandom& random) {
     for (int row : shuffled.Rows()) {
         order.push_back(row);
     }
-    Arrangement result{std::move(order), std::vector<bool>(selected.size(), false),
-                       static_cast<int>(top) - 1};
+    Arrangement result{std::move(order), std::vector<bool>(selected.size(), false), {}};
+    result.Flagged.reserve(top);
     for (std::size_t row = 0; row < top; ++row) {
         result.Selected[row] = true;
+        result.Flagged.push_back(static_cast<int>(row));
     }
     return result;
 }

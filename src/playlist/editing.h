@@ -10,15 +10,21 @@
 namespace tundeck {
 
 // The playlist after an edit: the old row at each new row, the new rows' selected flags, and
-// the last row whose flag the edit set one row at a time would set (-1 for none): setting a
-// flag makes that row the focused one.
+// the rows whose flags the edit made one row at a time would set, in that order: setting a flag
+// makes the row the focused one and scrolls it fully into view.
 struct Arrangement {
     std::vector<int> Order;
     std::vector<bool> Selected;
-    int Focus = -1;
+    std::vector<int> Flagged = {};
 
+    int Focus() const { return Flagged.empty() ? -1 : Flagged.back(); }
     friend bool operator==(const Arrangement&, const Arrangement&) = default;
 };
+
+// The top row of a list showing `page` whole rows once `row` is scrolled fully into view.
+int ScrolledTo(int top, int page, int row);
+// ... once each of `rows` is, in turn.
+int ScrolledTo(int top, int page, const std::vector<int>& rows);
 
 // Remove Sel.: the unselected rows, in order, none selected.
 Arrangement WithoutSelected(const std::vector<bool>& selected);

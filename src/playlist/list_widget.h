@@ -29,6 +29,11 @@ public:
     virtual std::vector<int> SelectedRows() const = 0;
     // The row with the focus rectangle.
     virtual int FocusedRow() const = 0;
+    // The row shown at the top, how many whole rows the list shows, and the top row set: the
+    // caret and the anchor stay.
+    virtual int TopRow() const = 0;
+    virtual int PageRows() const = 0;
+    virtual void SetTopRow(int row) = 0;
 
     // Makes the list `count` rows long in one go; the rows in `selected` come back selected, all
     // others unselected. The caret, the anchor and the scrolled-to row stay where they were as

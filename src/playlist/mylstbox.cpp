@@ -92,6 +92,20 @@ std::vector<int> myListBox::SelectedRows() const {
     return rows;
 }
 
+int myListBox::TopRow() const {
+    return static_cast<int>(Send(LB_GETTOPINDEX, 0, 0));
+}
+
+int myListBox::PageRows() const {
+    RECT client{};
+    GetClientRect(list_, &client);
+    return std::max(1, static_cast<int>(client.bottom / std::max<LRESULT>(Send(LB_GETITEMHEIGHT, 0, 0), 1)));
+}
+
+void myListBox::SetTopRow(int row) {
+    Send(LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+}
+
 int myListBox::FocusedRow() const {
     return static_cast<int>(Send(LB_GETCARETINDEX, 0, 0));
 }

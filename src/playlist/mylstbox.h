@@ -37,6 +37,9 @@ public:
     int SelectedCount() const override;
     std::vector<int> SelectedRows() const override;
     int FocusedRow() const override;
+    int TopRow() const override;
+    int PageRows() const override;
+    void SetTopRow(int row) override;
     void ReplaceAll(int count, const std::vector<int>& selected) override;
     void TextsChanged() override;
     void SuspendRedraw() override;

@@ -91,8 +91,17 @@ void Playlist::AddTracks(const std::vector<std::string_view>& paths, int positio
     widget_.InsertRows(position == -1 ? -1 : first, count);
     if (select) {
         widget_.SelectRange(first, first + count - 1, true);
-        widget_.SetSelected(first + count - 1, true); // the user's place follows, as one by one
+        FollowFlags({first, first + count - 1}, widget_.TopRow()); // as one by one
     }
+}
+
+void Playlist::FollowFlags(const std::vector<int>& rows, int top) {
+    if (rows.empty()) {
+        return;
+    }
+    const int scrolled = ScrolledTo(top, widget_.PageRows(), rows);
+    widget_.SetSelected(rows.back(), true);
+    widget_.SetTopRow(scrolled);
 }
 
 bool Playlist::RemoveTrack(int index) {
@@ -198,9 +207,7 @@ void Playlist::Rearrange(const Arrangement& arrangement) {
     ++revision_;
     RedrawSuspended quiet(widget_);
     widget_.ReplaceAll(Count(), selected);
-    if (arrangement.Focus >= 0) {
-        widget_.SetSelected(arrangement.Focus, true); // where setting the flags row by row leaves it
-    }
+    FollowFlags(arrangement.Flagged, widget_.TopRow());
 }
 
 void Playlist::InsertAt(const std::vector<int>& rows, const std::vector<std::string_view>& paths) {
@@ -277,13 +284,24 @@ std::vector<std::string> Playlist::Paths() const {
     return paths;
 }
 
-int Playlist::RowStartingWith(char character, int caret) const {
-    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+const CaseFold& AsciiCaseFold() {
+    static const CaseFold fold = [] {
+        CaseFold table{};
+        for (int c = 0; c < 256; ++c) {
+            table[static_cast<std::size_t>(c)] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        }
+        return table;
+    }();
+    return fold;
+}
+
+int Playlist::RowStartingWith(char character, int caret, const CaseFold& fold) const {
+    const auto folded = [&](char c) { return fold[static_cast<unsigned char>(c)]; };
     const int count = Count();
     for (int step = 1; step <= count; ++step) {
         const int row = (std::max(caret, -1) + step) % count;
         const std::string_view text = entries_[static_cast<std::size_t>(row)].DisplayText;
-        if (!text.empty() && fold(text[0]) == fold(character)) {
+        if (!text.empty() && folded(text[0]) == folded(character)) {
             return row;
         }
     }

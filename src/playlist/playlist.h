@@ -5,6 +5,7 @@
 #include "playlist/list_widget.h"
 #include "playlist/string_arena.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,6 +20,10 @@ struct PlaylistEntry {
     std::string_view Path;        // exactly as added: what files and the player get
     std::string_view DisplayText; // the part of Path shown in the mode in force when it was made
 };
+
+// Each character of the single-byte character set in one case.
+using CaseFold = std::array<char, 256>;
+const CaseFold& AsciiCaseFold();
 
 // Rows count from 0. A row outside the playlist raises "List index out of bounds", an insertion
 // position outside -1..Count() "Unable to insert a line".
@@ -66,8 +71,9 @@ public:
     std::string_view DisplayText(int row) const;
     std::vector<std::string> Paths() const;
     // The first row after `caret`, going round to the caret itself, whose text starts with
-    // `character` in either case: where typing a character moves in a list; -1 for none.
-    int RowStartingWith(char character, int caret) const;
+    // `character` in either case as `fold` gives it (A to Z by default): where typing a character
+    // moves in a list; -1 for none.
+    int RowStartingWith(char character, int caret, const CaseFold& fold = AsciiCaseFold()) const;
 
     bool Selected(int row) const;
     void SetSelected(int row, bool selected);
@@ -77,6 +83,10 @@ public:
     int SelectedCount() const { return widget_.SelectedCount(); }
     std::vector<int> SelectedRows() const { return widget_.SelectedRows(); }
     int FocusedRow() const { return widget_.FocusedRow(); }
+    int TopRow() const { return widget_.TopRow(); }
+    // The focus, the anchor and the view where setting the flags of `rows` one at a time, from
+    // a view whose top row was `top`, leaves them: each row scrolled fully into view in turn.
+    void FollowFlags(const std::vector<int>& rows, int top);
 
 private:
     void CheckRow(int row) const;

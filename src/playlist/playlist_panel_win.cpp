@@ -28,7 +28,16 @@ bool PlaylistPanel::DrawItem(const DRAWITEMSTRUCT& item) const {
 }
 
 int PlaylistPanel::CharacterRow(char character) const {
-    return playlist_.RowStartingWith(character, listBox1_.FocusedRow());
+    // The code page's own case, as a list box that keeps strings compares: "é" finds "Élan".
+    static const CaseFold upper = [] {
+        CaseFold table{};
+        for (std::size_t c = 0; c < table.size(); ++c) {
+            table[c] = static_cast<char>(c);
+        }
+        CharUpperBuffA(table.data() + 1, static_cast<DWORD>(table.size() - 1));
+        return table;
+    }();
+    return playlist_.RowStartingWith(character, listBox1_.FocusedRow(), upper);
 }
 
 void PlaylistPanel::Undo() {

@@ -133,6 +133,15 @@ TEST_F(SetupTest, WindowHandlingAndAppearanceMoveTheRunningPlayer) {
     GetWindowRect(PlayerWindow(), &small);
     EXPECT_LT(small.right - small.left, before.right - before.left);
     EXPECT_EQ(Main().Options().PlayerAppearance, 1);
+
+    // The chosen item clicked again is no change: a minimised player stays so, at its size.
+    ShowWindow(PlayerWindow(), SW_MINIMIZE);
+    WINDOWPLACEMENT minimised{sizeof minimised}, after{sizeof after};
+    GetWindowPlacement(PlayerWindow(), &minimised);
+    ClickItem(8, 1);
+    GetWindowPlacement(PlayerWindow(), &after);
+    EXPECT_TRUE(IsIconic(PlayerWindow()));
+    EXPECT_TRUE(EqualRect(&minimised.rcNormalPosition, &after.rcNormalPosition));
 }
 
 TEST_F(SetupTest, ChangeAsksAtLeastOnceAndCancelKeepsAnExistingPlayer) {

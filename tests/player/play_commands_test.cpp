@@ -105,6 +105,19 @@ TEST_F(PlayCommandsTest, LaunchEndsWithAMessageWhenThePlayerDoesNotComeUp) {
     EXPECT_EQ(windows.Calls.back(), "find");
     ASSERT_EQ(host.ui.Messages.size(), 2u);
     EXPECT_NE(host.ui.Messages[1].Text.find("Melvane3.exe"), std::string::npos);
+
+    // The start fails while the player runs: it is settled as after any start, then the failure
+    // is told, and numbered play presses nothing.
+    windows.Calls.clear();
+    windows.StartResult = 2;
+    settings.PlayerWindowHandling = HandlingKeepOnTop;
+    windows.AddPlayer({0, 0, 275, 153});
+    PlayFromIndex(player, host, tracks, 3, true);
+    EXPECT_EQ(windows.Calls,
+              (Lines{"find", Numbered, "find", "setpos player topmost 0,0 0x0 nomove nosize show", "find",
+                     "show player restore", "rect player", "setpos player topmost 0,0 275x153"}));
+    ASSERT_EQ(host.ui.Messages.size(), 3u);
+    EXPECT_NE(host.ui.Messages[2].Text.find("error 2"), std::string::npos);
 }
 
 TEST_F(PlayCommandsTest, NumberedPlayStepsThePlayerToTheEntry) {

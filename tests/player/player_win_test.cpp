@@ -457,6 +457,25 @@ TEST_F(StandInPlayerTest, ReleaseWithoutClosingReturnsThePlayerToItsSavedPlace) 
 }
 
 TEST_F(StandInPlayerTest, AStartWithoutAPlayerWindowEndsWithAMessageNamingTheProgram) {
+    // A failed start while the player runs: it is settled all the same (here hidden) and the user
+    // told after; numbered play steps nowhere, the player keeping its old list.
+    ASSERT_NO_FATAL_FAILURE(StartPlayer());
+    settings.PlayerExecutable = dir.File("Player dir\\no such player.exe");
+    settings.PlayerWindowHandling = HandlingHide;
+    settings.NumberAfterPlaylist = true;
+    const std::size_t logged = LogLines().size();
+    PlayFromIndex(player, host, tracks, 2, true);
+    EXPECT_FALSE(Visible());
+    ExpectPlace(Rect(), -500, 200, 275, 153);
+    const Lines presses = LogSince(logged);
+    EXPECT_EQ(std::count(presses.begin(), presses.end(), "press Next 1"), 0);
+    ASSERT_EQ(host.ui.Messages.size(), 1u);
+    EXPECT_NE(host.ui.Messages[0].Text.find("Could not start"), std::string::npos);
+    EndStandIns();
+    host.ui.Messages.clear();
+    settings.PlayerWindowHandling = HandlingDontInterfere;
+    windows.Pauses = 0;
+
     // WinExec fails: the user is told at once.
     settings.PlayerExecutable = dir.File("Player dir\\no such player.exe");
     settings.NumberAfterPlaylist = true;

@@ -18,6 +18,8 @@ public:
 
     std::vector<Row> rows;
     int focused = 0;
+    int top = 0;          // the row shown at the top
+    int page = 10;        // whole rows in view
     int redrawDepth = 0;  // > 0 while suspended
     int refills = 0;      // ReplaceAll calls
     int quietRefills = 0; // ... made while redraw was suspended
@@ -52,7 +54,10 @@ public:
     bool Selected(int row) const override { return At(row).selected; }
     void SetSelected(int row, bool selected) override {
         At(row).selected = selected;
-        focused = selected ? row : focused;
+        if (selected) { // the row becomes the caret and is scrolled fully into view
+            focused = row;
+            top = row < top ? row : row >= top + page ? row - page + 1 : top;
+        }
     }
     void SelectRange(int first, int last, bool selected) override {
         for (int row = first; row <= last; ++row) {
@@ -73,6 +78,9 @@ public:
     }
 
     int FocusedRow() const override { return focused; }
+    int TopRow() const override { return top; }
+    int PageRows() const override { return page; }
+    void SetTopRow(int row) override { top = row; }
 
     void ReplaceAll(int count, const std::vector<int>& selected) override {
         rows.assign(static_cast<std::size_t>(count), Row{});

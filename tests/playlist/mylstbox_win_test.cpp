@@ -304,6 +304,64 @@ TEST_F(PlaylistListBox, RowsAndTransportButtonsSpeakToScreenReaders) {
     CoUninitialize();
 }
 
+// Random, the down arrow and a drop of two directories on a row end with the focus, the anchor
+// and the view where setting their flags one row at a time leaves them.
+TEST_F(PlaylistListBox, EditsEndWhereTheirFlagsScrolledTheView) {
+    const int page = Client().bottom / ItemHeight();
+    ASSERT_TRUE(page >= 5 && page < 30) << page;
+    const auto view = [&] {
+        return std::vector<LRESULT>{SendMessageA(list, LB_GETTOPINDEX, 0, 0),
+                                    SendMessageA(list, LB_GETCARETINDEX, 0, 0),
+                                    SendMessageA(list, LB_GETANCHORINDEX, 0, 0)};
+    };
+    const auto start = [&](int rows, std::initializer_list<int> selected, int top) {
+        Tracks().Clear();
+        AddNumbered(rows);
+        for (int row : selected) {
+            Tracks().SetSelected(row, true);
+        }
+        SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    };
+    Main().Options().AutoPlayAfterRandom = false;
+    start(100, {60, 70, 80}, 50);
+    Main().Button7Click(); // rows 0, 1 and 2 flagged in turn: the first brings the view to the top
+    EXPECT_EQ(view(), (std::vector<LRESULT>{0, 2, 2}));
+    start(100, {5, 90}, 0);
+    Main().UpDown1Click(false); // row 91, then row 6
+    EXPECT_EQ(view(), (std::vector<LRESULT>{6, 6, 6}));
+
+    testing::TempDir music;
+    std::filesystem::create_directory(music.Path() / "A");
+    std::filesystem::create_directory(music.Path() / "B");
+    for (int i = 0; i < 35; ++i) {
+        music.Write((i < 30 ? "A\\" : "B\\") + std::to_string(i) + ".mp3", "\xFF\xFB\x90\x64");
+    }
+    start(40, {}, 0);
+    const RECT row10 = ItemRect(10);
+    SendMessageA(list, WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(
+                     testing::MakeShellDrop({music.File("A"), music.File("B")}, 5, row10.top + 1)),
+                 0);
+    // A's rows 10 to 39 scroll the view down; B's, in front of them, bring it back to row 10.
+    EXPECT_EQ(Tracks().Count(), 75);
+    EXPECT_EQ(view(), (std::vector<LRESULT>{10, 14, 14}));
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
+// Typing a letter finds rows in the code page's own case, accented capitals too.
+TEST_F(PlaylistListBox, TypingALetterFindsRowsInTheCodePagesCase) {
+    for (const char* name : {"zed.mp3", "\xC9lan.mp3", "\xD8resund.mp3", "\xE9t\xE9.mp3"}) {
+        Tracks().AddTrack(std::string("C:\\m\\") + name, -1, false);
+    }
+    SetFocus(list);
+    std::vector<int> rows;
+    for (const WPARAM typed : {0xE9, 0xE9, 0xF8, 0x5A}) { // é, é, ø, Z
+        SendMessageA(list, WM_CHAR, typed, 1);
+        rows.push_back(FocusedListRow(list));
+    }
+    EXPECT_EQ(rows, (std::vector<int>{1, 3, 2, 0}));
+}
+
 // What a program prints, run in a process of its own while this thread goes on answering the
 // messages it sends.
 std::string OutputOf(const std::string& arguments, const testing::TempDir& dir) {
