@@ -59,41 +59,27 @@ struct Subclass {
     const ListRowTexts* RowTexts;
 };
 
-// Copies what fits of `text` and a NUL into `out`.
-void CopyCut(std::string_view text, char* out, std::size_t capacity) {
-    if (capacity > 0) {
-        out[text.copy(out, capacity - 1)] = '\0';
-    }
-}
-
-// LB_GETTEXTLEN, LB_GETTEXT, RowTextMessage and WM_GETOBJECT from the row texts; false to leave
-// the message to the list's own procedure.
+// LB_GETTEXTLEN, LB_GETTEXT and WM_GETOBJECT from the row texts; false to leave the message to
+// the list's own procedure.
 bool AnswerWithRowTexts(HWND list, const ListRowTexts& texts, UINT message, WPARAM wParam, LPARAM lParam,
                         LRESULT& result) {
     if (message == WM_GETOBJECT) {
         result = static_cast<LONG>(lParam) == OBJID_CLIENT ? ListAccessibleObject(list, wParam) : 0;
         return result != 0;
     }
-    const bool request = message == RowTextMessage();
-    if (message != LB_GETTEXTLEN && message != LB_GETTEXT && !request) {
+    // Another thread's buffer, in another process perhaps: the list's own answer.
+    if ((message != LB_GETTEXTLEN && message != LB_GETTEXT) || InSendMessage()) {
         return false;
     }
-    if (InSendMessage()) { // another thread's buffer: the list's own answer, or none
-        result = LB_ERR;
-        return request;
-    }
     const auto row = static_cast<LRESULT>(wParam);
-    if (row < 0 || row >= SendMessageA(list, LB_GETCOUNT, 0, 0) ||
-        (message != LB_GETTEXTLEN && lParam == 0)) {
+    if (row < 0 || row >= SendMessageA(list, LB_GETCOUNT, 0, 0) || (message == LB_GETTEXT && lParam == 0)) {
         result = LB_ERR;
         return true;
     }
     const std::string_view text = texts.RowText(static_cast<int>(row));
     if (message == LB_GETTEXT) {
-        CopyCut(text, reinterpret_cast<char*>(lParam), text.size() + 1);
-    } else if (request) {
-        const auto& into = *reinterpret_cast<const RowTextRequest*>(lParam);
-        CopyCut(text, into.Text, into.Capacity);
+        char* out = reinterpret_cast<char*>(lParam);
+        out[text.copy(out, text.size())] = '\0';
     }
     result = static_cast<LRESULT>(text.size());
     return true;
@@ -125,9 +111,17 @@ LRESULT CALLBACK ReportingProcedure(HWND window, UINT message, WPARAM wParam, LP
 
 } // namespace
 
-UINT RowTextMessage() {
-    static const UINT message = RegisterWindowMessageA("Tundeck row text");
-    return message;
+std::optional<std::string> ListRowText(HWND list, int row) {
+    if (GetWindowThreadProcessId(list, nullptr) != GetCurrentThreadId() ||
+        GetPropA(list, ReportMark) == nullptr) {
+        return std::nullopt;
+    }
+    const auto* subclass = reinterpret_cast<const Subclass*>(GetWindowLongPtrA(list, GWLP_USERDATA));
+    if (subclass == nullptr || subclass->RowTexts == nullptr || row < 0 ||
+        row >= SendMessageA(list, LB_GETCOUNT, 0, 0)) {
+        return std::nullopt;
+    }
+    return std::string(subclass->RowTexts->RowText(row));
 }
 
 void ReportMouseToParent(HWND control, bool wantsEnter, const ListRowTexts* rowTexts) {

@@ -7,7 +7,8 @@
 
 #include <span>
 #include <string>
-#include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -36,21 +37,16 @@ protected:
     ~ListRowTexts() = default;
 };
 
-// A row's text, cut to `Capacity` characters with a NUL after them (nothing for 0), sent to a
-// list given row texts as RowTextMessage with the row in wParam; the answer is the whole text's
-// length, or LB_ERR for a row the list does not have.
-struct RowTextRequest {
-    char* Text;
-    std::size_t Capacity;
-};
-UINT RowTextMessage();
+// The text of a row of a list given row texts, read on the list's own thread; nothing for a
+// row the list does not have, for another list, or from another thread.
+std::optional<std::string> ListRowText(HWND list, int row);
 
 // With `wantsEnter` the control also takes the Enter key for itself, which the dialog keys of
 // the main window's message loop would otherwise turn into a default-button press. A list box
-// given `rowTexts` (which outlive its window) answers LB_GETTEXTLEN, LB_GETTEXT and RowTextMessage
-// with them when they come from its own thread, and WM_GETOBJECT with an accessible object that
-// names its rows. Other threads and processes get the list's own answers to the first two: a
-// buffer they pass is as long as they say only in their own address space.
+// given `rowTexts` (which outlive its window) answers LB_GETTEXTLEN and LB_GETTEXT with them when
+// they come from its own thread, and WM_GETOBJECT with an accessible object that names its rows.
+// Other threads and processes get the list's own answers: a buffer they pass is as long as they
+// say only in their own address space.
 void ReportMouseToParent(HWND control, bool wantsEnter = false, const ListRowTexts* rowTexts = nullptr);
 
 // Hit tests on a list box with rows of one height. The row whose rectangle holds `point`, or -1

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -309,24 +310,18 @@ HRESULT ListAccessible::RowName(int row, BSTR* name) const noexcept {
         return E_POINTER;
     }
     *name = nullptr;
-    RowTextRequest request{nullptr, 0};
-    const LRESULT length =
-        Send(RowTextMessage(), static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&request));
-    if (length < 0) {
-        return E_INVALIDARG;
-    }
     try {
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        request = {text.data(), text.size()};
-        const LRESULT copied =
-            Send(RowTextMessage(), static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&request));
-        const int size = static_cast<int>(std::clamp<LRESULT>(copied, 0, length));
-        const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+        const std::optional<std::string> text = ListRowText(list_, row);
+        if (!text) {
+            return E_INVALIDARG;
+        }
+        const int size = static_cast<int>(text->size());
+        const int wide = MultiByteToWideChar(CP_ACP, 0, text->data(), size, nullptr, 0);
         *name = SysAllocStringLen(nullptr, static_cast<UINT>(wide));
         if (*name == nullptr) {
             return E_OUTOFMEMORY;
         }
-        MultiByteToWideChar(CP_ACP, 0, text.data(), size, *name, wide);
+        MultiByteToWideChar(CP_ACP, 0, text->data(), size, *name, wide);
         return S_OK;
     } catch (...) {
         return E_OUTOFMEMORY;

@@ -1,7 +1,7 @@
 #pragma once
 // What screen readers and automation tools see of a list box that keeps no strings (owner-drawn,
 // LBS_NODATA): the system's standard object answers for the list, this one adds the rows. A row's
-// name is what RowTextMessage gives for it, so the list's own procedure must answer that; every
+// name is its row text (ListRowText), so the list must have been given its rows' texts; every
 // answer about a row is a few messages to the list, whatever the row's number.
 
 #include <windows.h>

@@ -75,9 +75,10 @@ bool LaunchPlayer(PlayerControl& player, PlayHost& host, const std::string& comm
         return false;
     }
     if (!WaitForPlayerWindow(player)) {
-        Warn(host, "The player " + Quoted(executable) +
-                       " was started, but its window did not appear within " +
-                       std::to_string(PlayerWaitLimit.count() / 1000) + " seconds.");
+        Warn(host, startFailed ? failure
+                               : "The player " + Quoted(executable) +
+                                     " was started, but its window did not appear within " +
+                                     std::to_string(PlayerWaitLimit.count() / 1000) + " seconds.");
         return false;
     }
     // A player that stops answering while it is settled would cost a timeout for every further
@@ -86,15 +87,14 @@ bool LaunchPlayer(PlayerControl& player, PlayHost& host, const std::string& comm
     if (settled) {
         ApplyPlayerAppearance(player, player.Options.PlayerAppearance);
     }
-    if (!settled || player.Windows.Hangs(player.PlayerWindow)) {
+    const bool answers = settled && !player.Windows.Hangs(player.PlayerWindow);
+    if (!answers) {
         Warn(host, NoAnswerText);
-        return false;
     }
     if (startFailed) {
         Warn(host, failure);
-        return false;
     }
-    return true;
+    return answers && !startFailed;
 }
 
 void PlayFromIndex(PlayerControl& player, PlayHost& host, const std::vector<std::string>& paths, int index,

@@ -206,8 +206,9 @@ std::size_t TextBytes(const Playlist& playlist, const std::vector<int>& rows) {
     return bytes;
 }
 
-std::size_t CopyBytes(std::size_t count, std::size_t textBytes) {
-    return textBytes + count * (sizeof(std::size_t) + sizeof(int));
+// A copy of `count` paths of `textBytes` in all, with their rows when `withRows`.
+std::size_t CopyBytes(std::size_t count, std::size_t textBytes, bool withRows) {
+    return textBytes + count * (sizeof(std::size_t) + (withRows ? sizeof(int) : 0));
 }
 
 // A large emptied list kept as its paths alone, without the list's own slack.
@@ -393,7 +394,7 @@ void PlaylistHistory::Inserted(const Playlist& playlist, int first, int count) n
     for (int row = first; !broken_ && row < first + count; ++row) {
         bytes += playlist.Path(row).size();
     }
-    Keep(CopyBytes(static_cast<std::size_t>(count), bytes), [&] {
+    Keep(CopyBytes(static_cast<std::size_t>(count), bytes, false), [&] {
         PlaylistChange change;
         change.What = Kind::Insert;
         change.From = first;
@@ -410,7 +411,7 @@ void PlaylistHistory::Removing(const Playlist& playlist, const std::vector<int>&
         return;
     }
     const std::size_t bytes = broken_ ? 0 : TextBytes(playlist, rows);
-    Keep(CopyBytes(rows.size(), bytes), [&] {
+    Keep(CopyBytes(rows.size(), bytes, true), [&] {
         PlaylistChange change;
         change.What = Kind::Remove;
         change.Rows = rows;

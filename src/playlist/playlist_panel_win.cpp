@@ -33,8 +33,8 @@ int PlaylistPanel::CharacterRow(char character) const {
         CaseFold table{};
         for (std::size_t c = 0; c < table.size(); ++c) {
             table[c] = static_cast<char>(c);
+            CharUpperBuffA(&table[c], 1); // each byte alone: no lead byte pairs with the next
         }
-        CharUpperBuffA(table.data() + 1, static_cast<DWORD>(table.size() - 1));
         return table;
     }();
     return playlist_.RowStartingWith(character, listBox1_.FocusedRow(), upper);

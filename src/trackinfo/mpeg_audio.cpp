@@ -208,7 +208,10 @@ std::int64_t AudioEnd(Window& window, std::int64_t fileSize, std::int64_t frame)
         return fileSize;
     }
     const Bytes tail = window.At(from, static_cast<std::size_t>(fileSize - from));
-    std::int64_t end = from + static_cast<std::int64_t>(tail.size());
+    if (tail.size() < static_cast<std::size_t>(fileSize - from)) {
+        return fileSize; // unread (or cut short since it was measured): no tags known
+    }
+    std::int64_t end = fileSize;
     if (end - Id3v1 >= from && Starts(tail, static_cast<std::size_t>(end - Id3v1 - from), "TAG")) {
         end -= Id3v1;
     }
