@@ -62,7 +62,7 @@ std::vector<int> OrderOf(const PlaylistChange& change, int count) {
 
 void Arrange(Playlist& playlist, std::vector<int> order) {
     const std::size_t count = order.size();
-    playlist.Rearrange(Arrangement{std::move(order), std::vector<bool>(count), {}});
+    playlist.Rearrange(Arrangement{std::move(order), std::vector<bool>(count)});
 }
 
 void Redo(Playlist& playlist, PlaylistChange& change) {

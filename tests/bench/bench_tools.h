@@ -39,10 +39,12 @@ inline std::string TaggedTrackBytes() {
 }
 
 // The least that reading a track's facts can cost: the open, the size, a read of the head (4 KiB)
-// and one of the last 160 bytes (the tags at the end), the close. Returns a sum of what it read.
-inline std::int64_t BareTrackReads(const std::vector<std::string>& paths) {
+// and, `withTail`, one of the last 160 bytes (the tags at the end), the close. Returns a sum of
+// what it read. With a head of four bytes and no tail, the reading the totals once made.
+inline std::int64_t BareTrackReads(const std::vector<std::string>& paths, std::size_t headBytes = 4096,
+                                   bool withTail = true) {
     std::int64_t sum = 0;
-    std::vector<unsigned char> head(4096);
+    std::vector<unsigned char> head(headBytes);
     unsigned char tail[160] = {};
     for (const std::string& path : paths) {
         HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -54,14 +56,14 @@ inline std::int64_t BareTrackReads(const std::vector<std::string>& paths) {
         GetFileSizeEx(file, &size);
         DWORD read = 0;
         ReadFile(file, head.data(), static_cast<DWORD>(head.size()), &read, nullptr);
-        if (size.QuadPart > static_cast<LONGLONG>(head.size())) {
+        if (withTail && size.QuadPart > static_cast<LONGLONG>(head.size())) {
             LARGE_INTEGER at{};
             at.QuadPart = size.QuadPart - static_cast<LONGLONG>(sizeof tail);
             SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
             ReadFile(file, tail, sizeof tail, &read, nullptr);
         }
         CloseHandle(file);
-        sum += size.QuadPart + head[3] + tail[0];
+        sum += size.QuadPart + head.back() + tail[0];
     }
     return sum;
 }

@@ -74,7 +74,7 @@ void Fill(tundeck::Playlist& playlist, const std::vector<std::string>& paths, in
     }
     const int rows = playlist.Count();
     tundeck::Arrangement same{std::vector<int>(static_cast<std::size_t>(rows)),
-                              std::vector<bool>(static_cast<std::size_t>(rows)), {}};
+                              std::vector<bool>(static_cast<std::size_t>(rows))};
     for (int row = 0; row < rows; ++row) {
         same.Order[static_cast<std::size_t>(row)] = row;
         same.Selected[static_cast<std::size_t>(row)] = everyNth > 0 && row % everyNth == 0;

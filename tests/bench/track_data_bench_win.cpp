@@ -22,6 +22,7 @@
 
 namespace {
 
+using tundeck::bench::BareTrackReads;
 using tundeck::bench::PaintNow;
 using tundeck::testing::ScriptedInteraction;
 using tundeck::testing::TempDir;
@@ -51,27 +52,6 @@ void Print(const char* what, const Figures& figures) {
     std::printf("  %-44s median %9.1f ms   (min %.1f, max %.1f)\n", what, figures.Median(), *least, *most);
 }
 
-// What a total cost when only the first four bytes were read: one open, one four-byte read, the
-// size and one close per file.
-std::int64_t FourByteLoop(const std::vector<std::string>& paths) {
-    std::int64_t sum = 0;
-    for (const std::string& path : paths) {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
-            continue;
-        }
-        unsigned char bytes[4] = {};
-        DWORD read = 0;
-        ReadFile(file, bytes, sizeof bytes, &read, nullptr);
-        LARGE_INTEGER size{};
-        GetFileSizeEx(file, &size);
-        CloseHandle(file);
-        sum += size.QuadPart + bytes[2];
-    }
-    return sum;
-}
-
 std::vector<std::string> MakeTrackFiles(const TempDir& dir) {
     std::filesystem::create_directory(dir.Path() / "tracks");
     const std::string bytes = tundeck::bench::TaggedTrackBytes();
@@ -92,14 +72,14 @@ void TimeTotals(tundeck::Form1& form, const std::vector<std::string>& paths) {
     }
     // One of each first, so both start on a warm file cache.
     form.UpdateTimeTotals();
-    std::int64_t sink = tundeck::bench::BareTrackReads(paths) + FourByteLoop(paths);
+    std::int64_t sink = BareTrackReads(paths) + BareTrackReads(paths, 4, false);
     Figures totals;
     Figures bare;
     Figures fourBytes;
     for (int run = 0; run < Repeats; ++run) {
         totals.runs.push_back(Milliseconds([&] { form.UpdateTimeTotals(); }));
-        bare.runs.push_back(Milliseconds([&] { sink += tundeck::bench::BareTrackReads(paths); }));
-        fourBytes.runs.push_back(Milliseconds([&] { sink += FourByteLoop(paths); }));
+        bare.runs.push_back(Milliseconds([&] { sink += BareTrackReads(paths); }));
+        fourBytes.runs.push_back(Milliseconds([&] { sink += BareTrackReads(paths, 4, false); }));
     }
     std::printf("Time totals over %d tagged files (%s, %s):\n", TrackFiles,
                 form.Status().Text(tundeck::TotalTimePanel).c_str(),

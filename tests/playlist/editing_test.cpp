@@ -118,7 +118,7 @@ TEST(Editing, TheDescribedExamples) {
     EXPECT_EQ(SelectionMovedUp(Selecting(5, {2, 3})),
               (Arrangement{{0, 2, 3, 1, 4}, Selecting(5, {1, 2}), {1, 2}}));
     EXPECT_EQ(SelectionMovedUp(Selecting(4, {0, 2})), (Arrangement{{0, 2, 1, 3}, Selecting(4, {0, 1}), {1}}));
-    EXPECT_EQ(SelectionMovedDown(Selecting(3, {2})), (Arrangement{{0, 1, 2}, Selecting(3, {2}), {}}));
+    EXPECT_EQ(SelectionMovedDown(Selecting(3, {2})), (Arrangement{{0, 1, 2}, Selecting(3, {2})}));
 
     ShuffleRandom random(ShuffleRandom::SeedFromTimeOfDay(12, 34, 56, 789));
     const Arrangement shuffled = Shuffled(Selecting(7, {1, 4}), random);

@@ -1,36 +1,17 @@
 #include "trackinfo/mpeg_audio.h"
 
 #include "framework/error.h"
+#include "support/memory_bytes.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 #include <tuple>
 
 namespace tundeck {
 namespace {
 
-// A file in memory that counts how it is read.
-class MemoryFile : public FileBytes {
-public:
-    explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
-
-    std::size_t ReadAt(std::int64_t offset, std::uint8_t* out, std::size_t count) override {
-        ++Reads;
-        const std::size_t from = std::min(bytes_.size(), static_cast<std::size_t>(offset));
-        const std::size_t length = std::min(count, bytes_.size() - from);
-        std::memcpy(out, bytes_.data() + from, length);
-        return length;
-    }
-    MpegHeaderInfo Analyse() { return AnalyseMpegAudio(*this, static_cast<std::int64_t>(bytes_.size())); }
-
-    int Reads = 0;
-
-private:
-    std::string bytes_;
-};
+using MemoryFile = testing::MemoryBytes;
 
 const std::string Mpeg1At128("\xFF\xFB\x90\x44", 4);     // 44.1 kHz joint stereo: 417-byte frames
 const std::string Mpeg1At64("\xFF\xFB\x50\x44", 4);      // 208-byte frames
