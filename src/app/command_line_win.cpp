@@ -1,9 +1,45 @@
 #include "app/command_line_win.h"
 
 #include "framework/file_io_win.h"
+#include "framework/wide_names_win.h"
 #include "playlist/playlist_files_win.h"
 
+#include <algorithm>
+
 namespace tundeck {
+
+namespace {
+
+// What follows the program's name, as WinMain is given it.
+std::wstring_view Arguments(std::wstring_view line) {
+    std::size_t at = 0;
+    if (!line.empty() && line[0] == L'"') {
+        at = std::min(line.find(L'"', 1), line.size() - 1) + 1;
+    }
+    while (at < line.size() && line[at] > L' ') {
+        ++at;
+    }
+    while (at < line.size() && line[at] <= L' ') {
+        ++at;
+    }
+    return line.substr(at);
+}
+
+} // namespace
+
+std::vector<std::string> CommandLineWords(std::wstring_view commandLine) {
+    const std::wstring_view arguments = Arguments(commandLine);
+    if (const std::optional<std::string> spelt = AnsiSpelling(arguments)) {
+        return SplitCommandLine(*spelt);
+    }
+    std::vector<std::string> words;
+    for (const std::string& word : SplitCommandLine(Utf8FromWide(arguments))) {
+        if (std::optional<std::string> kept = KeptPath(WideFromUtf8(word))) {
+            words.push_back(std::move(*kept));
+        }
+    }
+    return words;
+}
 
 bool AddCommandLineFiles(Playlist& playlist, const std::vector<std::string>& words, bool autoPlay) {
     const CommandLinePlan plan =

@@ -2,6 +2,7 @@
 
 #include "framework/error.h"
 #include "framework/list_accessible_win.h"
+#include "framework/wide_names_win.h"
 
 #include <commctrl.h>
 
@@ -76,7 +77,10 @@ bool AnswerWithRowTexts(HWND list, const ListRowTexts& texts, UINT message, WPAR
         result = LB_ERR;
         return true;
     }
-    const std::string_view text = texts.RowText(static_cast<int>(row));
+    const ShownText shown = texts.RowText(static_cast<int>(row));
+    // A real name comes as the code page spells what it can of it, as an ANSI list gives it.
+    const std::string spelt = shown.Utf8 ? LossyAnsi(WideText(shown)) : std::string();
+    const std::string_view text = shown.Utf8 ? std::string_view(spelt) : shown.Text;
     if (message == LB_GETTEXT) {
         char* out = reinterpret_cast<char*>(lParam);
         out[text.copy(out, text.size())] = '\0';
@@ -111,7 +115,7 @@ LRESULT CALLBACK ReportingProcedure(HWND window, UINT message, WPARAM wParam, LP
 
 } // namespace
 
-std::optional<std::string> ListRowText(HWND list, int row) {
+std::optional<std::wstring> ListRowText(HWND list, int row) {
     if (GetWindowThreadProcessId(list, nullptr) != GetCurrentThreadId() ||
         GetPropA(list, ReportMark) == nullptr) {
         return std::nullopt;
@@ -121,7 +125,7 @@ std::optional<std::string> ListRowText(HWND list, int row) {
         row >= SendMessageA(list, LB_GETCOUNT, 0, 0)) {
         return std::nullopt;
     }
-    return std::string(subclass->RowTexts->RowText(row));
+    return WideText(subclass->RowTexts->RowText(row));
 }
 
 void ReportMouseToParent(HWND control, bool wantsEnter, const ListRowTexts* rowTexts) {
@@ -249,6 +253,15 @@ void StatusBar::SetText(int panel, const std::string& text) {
     SendMessageA(bar_, SB_SETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void StatusBar::SetText(int panel, ShownText text) {
+    if (!text.Utf8) {
+        SetText(panel, std::string(text.Text));
+        return;
+    }
+    SendMessageW(bar_, SB_SETTEXTW, static_cast<WPARAM>(panel),
+                 reinterpret_cast<LPARAM>(WideText(text).c_str()));
+}
+
 std::string StatusBar::Text(int panel) const {
     const LRESULT length = LOWORD(SendMessageA(bar_, SB_GETTEXTLENGTHA, static_cast<WPARAM>(panel), 0));
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
@@ -309,6 +322,22 @@ void PopupMenu::SetText(int position, const std::string& text) {
     info.fMask = MIIM_STRING;
     info.dwTypeData = shown.data();
     SetMenuItemInfoA(menu_, static_cast<UINT>(position), TRUE, &info);
+}
+
+void PopupMenu::SetText(int position, ShownText text) {
+    if (!text.Utf8) {
+        SetText(position, std::string(text.Text));
+        return;
+    }
+    std::wstring shown;
+    for (wchar_t c : WideText(text)) {
+        shown += c == L'&' ? L"&&" : std::wstring(1, c);
+    }
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = shown.data();
+    SetMenuItemInfoW(menu_, static_cast<UINT>(position), TRUE, &info);
 }
 
 std::string PopupMenu::Text(int position) const {

@@ -2,6 +2,7 @@
 // Thin helpers over the standard and common controls.
 
 #include "framework/menu_items.h"
+#include "framework/text.h"
 
 #include <windows.h>
 
@@ -31,7 +32,7 @@ inline constexpr UINT ChildDropMessage = WM_APP + 2;
 class ListRowTexts {
 public:
     // `row` is one of the list's rows.
-    virtual std::string_view RowText(int row) const = 0;
+    virtual ShownText RowText(int row) const = 0;
 
 protected:
     ~ListRowTexts() = default;
@@ -39,7 +40,7 @@ protected:
 
 // The text of a row of a list given row texts, read on the list's own thread; nothing for a
 // row the list does not have, for another list, or from another thread.
-std::optional<std::string> ListRowText(HWND list, int row);
+std::optional<std::wstring> ListRowText(HWND list, int row);
 
 // With `wantsEnter` the control also takes the Enter key for itself, which the dialog keys of
 // the main window's message loop would otherwise turn into a default-button press. A list box
@@ -133,6 +134,7 @@ public:
     HWND Handle() const { return bar_; }
     void SetWidths(std::span<const int> widths);
     void SetText(int panel, const std::string& text);
+    void SetText(int panel, ShownText text);
     std::string Text(int panel) const;
 
 private:
@@ -158,6 +160,7 @@ public:
     bool IsEnabled(int id) const;
     // The text of the item at `position`, shown as it stands ("&" included).
     void SetText(int position, const std::string& text);
+    void SetText(int position, ShownText text);
     std::string Text(int position) const;
     // Opens the menu at a screen point for `owner` and waits for the user: the chosen command,
     // 0 for none.

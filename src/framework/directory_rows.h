@@ -7,9 +7,11 @@
 namespace tundeck {
 
 struct DirectoryRow {
-    std::string Name; // "C:\" for the drive row, otherwise one directory name
-    int Level;        // indentation depth
-    bool Open;        // part of the open path
+    std::string Name;      // "C:\" for the drive row, otherwise one directory name
+    int Level;             // indentation depth
+    bool Open;             // part of the open path
+    std::string Real = {}; // UTF-8, where the code page cannot spell the name; then Name is its short
+                           // name, or empty for one that has none
 };
 
 // The open rows of an absolute path such as "C:\Music\Band".

@@ -1,5 +1,9 @@
 #include "framework/directory_search_win.h"
 
+#include "framework/wide_names_win.h"
+
+#include <shlwapi.h>
+
 namespace tundeck {
 
 namespace {
@@ -24,21 +28,28 @@ private:
 
 std::vector<FoundEntry> SearchDirectory(const std::string& query) {
     std::vector<FoundEntry> entries;
-    if (query.find('\0') != std::string::npos) {
+    // The single-byte search takes no query of MAX_PATH characters or more; nor does this one.
+    if (query.find('\0') != std::string::npos || query.size() >= MAX_PATH) {
         return entries;
     }
-    WIN32_FIND_DATAA data;
-    const FindHandle find(FindFirstFileA(query.c_str(), &data));
+    WIN32_FIND_DATAW data;
+    const FindHandle find(FindFirstFileW(WideFromAnsi(query).c_str(), &data));
     if (find.Get() == INVALID_HANDLE_VALUE) {
         return entries;
     }
     do {
-        const std::string name = data.cFileName;
-        if (name != "." && name != "..") {
-            entries.push_back({name, data.dwFileAttributes});
+        const std::wstring_view name = data.cFileName;
+        if (name != L"." && name != L"..") {
+            UsableName usable = NameToUse(name, data.cAlternateFileName);
+            entries.push_back({std::move(usable.Name), std::move(usable.Real), data.dwFileAttributes});
         }
-    } while (FindNextFileA(find.Get(), &data));
+    } while (FindNextFileW(find.Get(), &data));
     return entries;
+}
+
+bool FoundEntry::Matches(const std::string& pattern) const {
+    return Real.empty() ? PathMatchSpecA(Name.c_str(), pattern.c_str())
+                        : PathMatchSpecW(WideFromUtf8(Real).c_str(), WideFromAnsi(pattern).c_str());
 }
 
 } // namespace tundeck

@@ -4,12 +4,13 @@
 #include "framework/file_io_win.h"
 #include "framework/shell_icons_win.h"
 #include "framework/text.h"
+#include "framework/wide_names_win.h"
 
 #include <shlwapi.h>
 
 #include <algorithm>
 #include <cstddef>
-#include <set>
+#include <map>
 
 namespace tundeck {
 
@@ -30,39 +31,78 @@ std::vector<std::string> SplitOn(const std::string& text, char separator) {
     }
 }
 
-bool NameLess(const std::string& a, const std::string& b) {
-    return lstrcmpiA(a.c_str(), b.c_str()) < 0;
+// Entries by the name they are shown by: the real name where there is one.
+using FoundNames = std::map<std::string, UsableName>;
+
+ShownText Shown(const UsableName& name) {
+    return name.Real.empty() ? ShownText{name.Name} : ShownText{name.Real, true};
+}
+
+bool NameLess(const UsableName& a, const UsableName& b) {
+    if (a.Real.empty() && b.Real.empty()) {
+        return lstrcmpiA(a.Name.c_str(), b.Name.c_str()) < 0;
+    }
+    return lstrcmpiW(WideText(Shown(a)).c_str(), WideText(Shown(b)).c_str()) < 0;
 }
 
 // Names in `directory` matching `pattern`, directories or plain files by `wantDirectories`.
 void FindNames(const std::string& directory, const std::string& pattern, bool wantDirectories,
-               std::set<std::string>& names) {
+               FoundNames& names) {
     std::string query = directory;
     if (!query.empty() && query.back() != '\\') {
         query += '\\';
     }
     constexpr DWORD Unwanted = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    for (const FoundEntry& entry : SearchDirectory(query + pattern)) {
+    for (FoundEntry& entry : SearchDirectory(query + pattern)) {
         const bool isDirectory = (entry.Attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        // PathMatchSpecA keeps "*.mp3" from also matching "x.mp3x" through its short name.
-        if (isDirectory == wantDirectories && (entry.Attributes & Unwanted) == 0 &&
-            PathMatchSpecA(entry.Name.c_str(), pattern.c_str())) {
-            names.insert(entry.Name);
+        // Matching the name itself keeps "*.mp3" from also matching "x.mp3x" through its short name.
+        if (isDirectory == wantDirectories && (entry.Attributes & Unwanted) == 0 && entry.Matches(pattern)) {
+            std::string key = entry.Real.empty() ? entry.Name : entry.Real;
+            names.emplace(std::move(key), UsableName{std::move(entry.Name), std::move(entry.Real)});
         }
     }
 }
 
-std::vector<std::string> SortedNames(const std::set<std::string>& names) {
-    std::vector<std::string> sorted(names.begin(), names.end());
+std::vector<UsableName> SortedNames(FoundNames& names) {
+    std::vector<UsableName> sorted;
+    sorted.reserve(names.size());
+    for (auto& [key, name] : names) {
+        sorted.push_back(std::move(name));
+    }
     std::sort(sorted.begin(), sorted.end(), NameLess);
     return sorted;
 }
 
-// Fills a list box in one go with redrawing off.
-void FillList(HWND list, const std::vector<std::string>& texts) {
+// The name a path can use, or empty with the real name noted as out of reach.
+std::string UsedName(const UsableName& name) {
+    if (name.Name.empty()) {
+        NoteUnreachable(name.Real);
+    }
+    return name.Name;
+}
+
+// The open path's rows, each shown by its real name where the code page cannot spell it.
+std::vector<DirectoryRow> OpenRowsShown(const std::string& directory) {
+    std::vector<DirectoryRow> rows = OpenDirectoryRows(directory);
+    const std::string real = RealPathOf(directory);
+    if (real.empty()) {
+        return rows;
+    }
+    const std::vector<DirectoryRow> realRows = OpenDirectoryRows(real);
+    for (std::size_t i = 1; i < rows.size() && realRows.size() == rows.size(); ++i) {
+        if (rows[i].Name != realRows[i].Name && !AnsiSpelling(WideFromUtf8(realRows[i].Name))) {
+            rows[i].Real = realRows[i].Name;
+        }
+    }
+    return rows;
+}
+
+// Fills a list box in one go with redrawing off; a real name is kept as the code page spells it.
+template <typename Row> void FillList(HWND list, const std::vector<Row>& rows) {
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& text : texts) {
+    for (const Row& row : rows) {
+        const std::string text = row.Real.empty() ? row.Name : LossyAnsi(WideFromUtf8(row.Real));
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
@@ -85,7 +125,7 @@ std::string ListText(HWND list, int row) {
 void FileBrowser::Attach(HWND drives, HWND directories, HWND files, HWND filters, const std::string& filter) {
     drives_ = drives;
     directories_ = directories;
-    files_ = files;
+    fileList_ = files;
     filters_ = filters;
     const std::vector<std::string> parts = SplitOn(filter, '|');
     for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
@@ -117,38 +157,51 @@ void FileBrowser::SetMask(const std::string& mask) {
 }
 
 std::vector<std::string> FileBrowser::FileNames() const {
-    const int count = static_cast<int>(SendMessageA(files_, LB_GETCOUNT, 0, 0));
     std::vector<std::string> names;
-    names.reserve(static_cast<std::size_t>(std::max(count, 0)));
-    for (int row = 0; row < count; ++row) {
-        names.push_back(ListText(files_, row));
+    names.reserve(files_.size());
+    for (const UsableName& file : files_) {
+        if (std::string name = UsedName(file); !name.empty()) {
+            names.push_back(std::move(name));
+        }
     }
     return names;
 }
 
 std::vector<std::string> FileBrowser::SelectedFileNames() const {
-    const int count = std::max(0, static_cast<int>(SendMessageA(files_, LB_GETSELCOUNT, 0, 0)));
+    const int count = std::max(0, static_cast<int>(SendMessageA(fileList_, LB_GETSELCOUNT, 0, 0)));
     std::vector<int> rows(static_cast<std::size_t>(count));
     if (count > 0) {
-        SendMessageA(files_, LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
+        SendMessageA(fileList_, LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
     }
     std::vector<std::string> names;
     for (int row : rows) {
-        names.push_back(ListText(files_, row));
+        if (std::string name = UsedName(File(row)); !name.empty()) {
+            names.push_back(std::move(name));
+        }
     }
     return names;
 }
 
 std::string FileBrowser::FocusedFileName() const {
-    const auto row = static_cast<int>(SendMessageA(files_, LB_GETCARETINDEX, 0, 0));
-    return SendMessageA(files_, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0 ? ListText(files_, row)
-                                                                            : std::string();
+    const auto row = static_cast<int>(SendMessageA(fileList_, LB_GETCARETINDEX, 0, 0));
+    return SendMessageA(fileList_, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0 ? UsedName(File(row))
+                                                                               : std::string();
+}
+
+const UsableName& FileBrowser::File(int row) const {
+    static const UsableName none;
+    return row >= 0 && static_cast<std::size_t>(row) < files_.size() ? files_[static_cast<std::size_t>(row)]
+                                                                     : none;
+}
+
+ShownText FileBrowser::ShownFileNameAt(int row) const {
+    return Shown(File(row));
 }
 
 std::string FileBrowser::DirectoryPathAt(int row) const {
-    return row >= 0 && static_cast<std::size_t>(row) < rows_.size()
-               ? DirectoryRowPath(rows_, static_cast<std::size_t>(row))
-               : std::string();
+    const bool reachable = row >= 0 && static_cast<std::size_t>(row) < rows_.size() &&
+                           !rows_[static_cast<std::size_t>(row)].Name.empty();
+    return reachable ? DirectoryRowPath(rows_, static_cast<std::size_t>(row)) : std::string();
 }
 
 void FileBrowser::ShowDirectory() {
@@ -176,34 +229,36 @@ void FileBrowser::FillDrives() {
 }
 
 void FileBrowser::FillDirectories() {
-    rows_ = OpenDirectoryRows(directory_);
-    std::set<std::string> names;
+    rows_ = OpenRowsShown(directory_);
+    FoundNames names;
     FindNames(directory_, "*", true, names);
     const int level = static_cast<int>(rows_.size());
-    for (const std::string& name : SortedNames(names)) {
-        rows_.push_back({name, level, false});
+    for (UsableName& name : SortedNames(names)) {
+        rows_.push_back({std::move(name.Name), level, false, std::move(name.Real)});
     }
-    std::vector<std::string> texts;
-    texts.reserve(rows_.size());
-    for (const DirectoryRow& row : rows_) {
-        texts.push_back(row.Name);
-    }
-    FillList(directories_, texts);
+    FillList(directories_, rows_);
     SendMessageA(directories_, LB_SETCURSEL, level - 1, 0);
 }
 
 void FileBrowser::FillFiles() {
-    std::set<std::string> names;
+    FoundNames names;
     for (const std::string& pattern : SplitOn(mask_, ';')) {
         if (!pattern.empty()) {
             FindNames(directory_, pattern, false, names);
         }
     }
-    FillList(files_, SortedNames(names));
+    files_ = SortedNames(names);
+    FillList(fileList_, files_);
 }
 
 void FileBrowser::OpenDirectoryRow(int row) {
-    if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) {
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
+        return;
+    }
+    const DirectoryRow& entry = rows_[static_cast<std::size_t>(row)];
+    if (entry.Name.empty()) {
+        NoteUnreachable(entry.Real);
+    } else {
         ChangeDirectory(DirectoryRowPath(rows_, static_cast<std::size_t>(row)));
     }
 }
@@ -244,18 +299,20 @@ bool FileBrowser::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const int row = static_cast<int>(item.itemID);
     if (item.hwndItem == directories_) {
         const bool valid = row >= 0 && static_cast<std::size_t>(row) < rows_.size();
-        const DirectoryRow entry = valid ? rows_[static_cast<std::size_t>(row)] : DirectoryRow{"", 0, false};
+        const DirectoryRow entry =
+            valid ? rows_[static_cast<std::size_t>(row)] : DirectoryRow{"", 0, false, ""};
         const ShellIcon icon = row == 0     ? ShellIcon::Drive
                                : entry.Open ? ShellIcon::OpenFolder
                                             : ShellIcon::ClosedFolder;
         // Drives read in lower case, as in the drive selector.
         const std::string text = row == 0 ? LowerAscii(entry.Name) : entry.Name;
-        DrawIconRow(item, icon, entry.Name, text, entry.Level * IndentPerLevel);
+        const ShownText shown = entry.Real.empty() ? ShownText{text} : ShownText{entry.Real, true};
+        DrawIconRow(item, icon, entry.Name, shown, entry.Level * IndentPerLevel);
         return true;
     }
-    if (item.hwndItem == files_) {
-        const std::string name = ListText(files_, row);
-        DrawIconRow(item, ShellIcon::File, name, name, 0);
+    if (item.hwndItem == fileList_) {
+        const UsableName& file = File(row);
+        DrawIconRow(item, ShellIcon::File, file.Name, Shown(file), 0);
         return true;
     }
     if (item.hwndItem == drives_) {
@@ -264,7 +321,7 @@ bool FileBrowser::OnDrawItem(const DRAWITEMSTRUCT& item) {
             SendMessageA(drives_, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
         }
         const std::string root = std::string(text) + "\\";
-        DrawIconRow(item, ShellIcon::Drive, root, text, 0);
+        DrawIconRow(item, ShellIcon::Drive, root, ShownText{text}, 0);
         return true;
     }
     return false;

@@ -3,6 +3,7 @@
 // browser bound to the process's current directory.
 
 #include "framework/directory_rows.h"
+#include "framework/wide_names_win.h"
 
 #include <windows.h>
 
@@ -36,9 +37,14 @@ public:
     std::vector<std::string> FileNames() const;
     std::vector<std::string> SelectedFileNames() const;
     std::string FocusedFileName() const;
-    // The name in a row of the file list; empty for none.
-    std::string FileNameAt(int row) const { return row < 0 ? std::string() : ListText(files_, row); }
-    // The full path of the directory a row of the directory list stands for; empty for none.
+    // A name the code page cannot spell comes as its short name. A row whose file has no short
+    // name gives no name to the first three; the real name is noted as out of reach.
+    // The name in a row of the file list as paths use it; empty for none.
+    std::string FileNameAt(int row) const { return File(row).Name; }
+    // The name in a row as the list shows it.
+    ShownText ShownFileNameAt(int row) const;
+    // The full path of the directory a row of the directory list stands for; empty for none and
+    // for a directory that cannot be reached.
     std::string DirectoryPathAt(int row) const;
 
     // Messages the parent passes on; each returns true when it was one of ours.
@@ -52,15 +58,17 @@ private:
     void FillDirectories();
     void FillFiles();
     void OpenDirectoryRow(int row);
+    const UsableName& File(int row) const;
 
     HWND drives_ = nullptr;
     HWND directories_ = nullptr;
-    HWND files_ = nullptr;
+    HWND fileList_ = nullptr;
     HWND filters_ = nullptr;
     std::string directory_;
     std::string mask_;
     std::vector<std::string> masks_;
     std::vector<DirectoryRow> rows_;
+    std::vector<UsableName> files_; // the file list's rows
 };
 
 } // namespace tundeck

@@ -18,6 +18,8 @@ inline constexpr std::uint32_t MessageOk = 0x00;
 inline constexpr std::uint32_t MessageOkCancel = 0x01;
 inline constexpr std::uint32_t MessageIconStop = 0x10;
 inline constexpr std::uint32_t MessageIconWarning = 0x30;
+// Not MessageBoxA's: the text is UTF-8, for names the code page cannot spell.
+inline constexpr std::uint32_t MessageTextUtf8 = 0x8000'0000;
 inline constexpr int AnswerOk = 1;
 inline constexpr int AnswerCancel = 2;
 

@@ -1,5 +1,7 @@
 #include "framework/interaction_win.h"
 
+#include "framework/wide_names_win.h"
+
 #include <commdlg.h>
 
 #include <algorithm>
@@ -46,6 +48,10 @@ std::optional<std::string> RunFileDialog(WindowHandle owner, const FileDialogOpt
 
 int DesktopInteraction::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
                                     std::uint32_t flags) {
+    if ((flags & MessageTextUtf8) != 0) {
+        return MessageBoxW(ToHwnd(owner), WideFromUtf8(text).c_str(), WideFromAnsi(caption).c_str(),
+                           flags & ~MessageTextUtf8);
+    }
     return MessageBoxA(ToHwnd(owner), text.c_str(), caption.c_str(), flags);
 }
 

@@ -311,18 +311,12 @@ HRESULT ListAccessible::RowName(int row, BSTR* name) const noexcept {
     }
     *name = nullptr;
     try {
-        const std::optional<std::string> text = ListRowText(list_, row);
+        const std::optional<std::wstring> text = ListRowText(list_, row);
         if (!text) {
             return E_INVALIDARG;
         }
-        const int size = static_cast<int>(text->size());
-        const int wide = MultiByteToWideChar(CP_ACP, 0, text->data(), size, nullptr, 0);
-        *name = SysAllocStringLen(nullptr, static_cast<UINT>(wide));
-        if (*name == nullptr) {
-            return E_OUTOFMEMORY;
-        }
-        MultiByteToWideChar(CP_ACP, 0, text->data(), size, *name, wide);
-        return S_OK;
+        *name = SysAllocStringLen(text->data(), static_cast<UINT>(text->size()));
+        return *name == nullptr ? E_OUTOFMEMORY : S_OK;
     } catch (...) {
         return E_OUTOFMEMORY;
     }

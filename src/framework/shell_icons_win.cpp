@@ -1,5 +1,7 @@
 #include "framework/shell_icons_win.h"
 
+#include "framework/wide_names_win.h"
+
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -41,8 +43,8 @@ void DrawShellIcon(HDC dc, ShellIcon kind, const std::string& name, int x, int y
     }
 }
 
-void DrawIconRow(const DRAWITEMSTRUCT& item, ShellIcon kind, const std::string& iconName,
-                 const std::string& text, int indent) {
+void DrawIconRow(const DRAWITEMSTRUCT& item, ShellIcon kind, const std::string& iconName, ShownText text,
+                 int indent) {
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     HDC dc = item.hDC;
     RECT r = item.rcItem;
@@ -54,8 +56,13 @@ void DrawIconRow(const DRAWITEMSTRUCT& item, ShellIcon kind, const std::string& 
         SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         RECT textRect = r;
         textRect.left += 22 + indent;
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
-                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        constexpr UINT Format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+        if (text.Utf8) {
+            const std::wstring wide = WideText(text);
+            DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &textRect, Format);
+        } else {
+            DrawTextA(dc, text.Text.data(), static_cast<int>(text.Text.size()), &textRect, Format);
+        }
     }
     if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
         DrawFocusRect(dc, &r);

@@ -1,6 +1,8 @@
 #pragma once
 // Small icons of the desktop shell for drives, folders and files.
 
+#include "framework/text.h"
+
 #include <windows.h>
 
 #include <string>
@@ -13,7 +15,7 @@ enum class ShellIcon { Drive, ClosedFolder, OpenFolder, File };
 void DrawShellIcon(HDC dc, ShellIcon kind, const std::string& name, int x, int y);
 
 // Draws one owner-drawn list or combo row: an icon, then the text, indented by `indent` pixels.
-void DrawIconRow(const DRAWITEMSTRUCT& item, ShellIcon kind, const std::string& iconName,
-                 const std::string& text, int indent);
+void DrawIconRow(const DRAWITEMSTRUCT& item, ShellIcon kind, const std::string& iconName, ShownText text,
+                 int indent);
 
 } // namespace tundeck

@@ -7,6 +7,12 @@
 
 namespace tundeck {
 
+// Text as it is shown: in the code page, or in UTF-8 for a name the code page cannot spell.
+struct ShownText {
+    std::string_view Text;
+    bool Utf8 = false;
+};
+
 // Every line followed by CR LF, the last one included.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 

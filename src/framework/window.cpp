@@ -3,6 +3,7 @@
 #include "framework/controls_win.h"
 #include "framework/drop_files.h"
 #include "framework/error.h"
+#include "framework/wide_names_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -61,15 +62,13 @@ WPARAM KeysNow() {
            (GetKeyState(VK_LBUTTON) < 0 ? MK_LBUTTON : 0);
 }
 
-std::string NarrowName(const std::u16string& name) {
-    const auto* wide = reinterpret_cast<const wchar_t*>(name.data());
-    const int length = static_cast<int>(name.size());
-    std::string narrow(
-        static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr)),
-        '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, length, narrow.data(), static_cast<int>(narrow.size()), nullptr,
-                        nullptr);
-    return narrow;
+// Files a command could not reach, told once at its end.
+void ReportUnreachableNames(HWND window, UserInteraction& ui) {
+    const std::string report = TakeUnreachableReport();
+    if (!report.empty()) {
+        ui.ShowMessage(ToWindowHandle(window), report, ApplicationTitle,
+                       MessageIconWarning | MessageTextUtf8);
+    }
 }
 
 // Owns a shell drop: released on every path, the handler's errors included.
@@ -80,7 +79,8 @@ public:
     DropHandle& operator=(const DropHandle&) = delete;
     ~DropHandle() { DragFinish(drop_); }
 
-    // The names as the shell's ANSI query gives them, and the drop point.
+    // The names as the program keeps paths (a name the code page cannot spell by its short
+    // form, one without a short form left out and noted), and the drop point.
     DroppedFiles Files() const {
         DroppedFiles files;
         if (const auto* block = static_cast<const std::uint8_t*>(GlobalLock(drop_))) {
@@ -88,7 +88,9 @@ public:
             GlobalUnlock(drop_);
         }
         for (const std::u16string& name : files.WideNames) {
-            files.Names.push_back(NarrowName(name));
+            if (std::optional<std::string> path = KeptPath({name.begin(), name.end()})) {
+                files.Names.push_back(std::move(*path));
+            }
         }
         return files;
     }
@@ -280,8 +282,13 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
         return DefWindowProcA(window, message, wParam, lParam);
     }
     LRESULT result = 0;
+    static int depth = 0; // a handler's own sends and modal loops run inside it
+    ++depth;
     try {
         result = self->Dispatch(message, wParam, lParam);
+        if (depth == 1) {
+            ReportUnreachableNames(window, self->ui_);
+        }
     } catch (...) {
         // The handler ends here; the program goes on. A paint that failed is taken as done, or
         // the error box's own message loop would paint, and fail, again and again.
@@ -294,6 +301,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
             // Not even the error box could be shown; nothing may cross into the system.
         }
     }
+    --depth;
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         self->handle_ = nullptr;

@@ -3,6 +3,7 @@
 #include "framework/directory_search_win.h"
 #include "framework/file_io_win.h"
 #include "framework/text.h"
+#include "framework/wide_names_win.h"
 #include "playlist/playlist_files_win.h"
 
 #include <algorithm>
@@ -45,9 +46,14 @@ public:
         std::vector<std::string> subdirectories;
         const std::size_t before = paths_.size();
         for (const FoundEntry& entry : SearchDirectory(directory + (recurse_ ? "*.*" : "*.mp3"))) {
-            if (IsAddableFile(entry.Attributes) && IsTrack(entry.Name)) {
+            const bool track =
+                IsAddableFile(entry.Attributes) && IsTrack(entry.Real.empty() ? entry.Name : entry.Real);
+            const bool subdirectory = !track && recurse_ && IsPlainDirectory(entry.Attributes);
+            if ((track || subdirectory) && entry.Name.empty()) {
+                NoteUnreachable(entry.Real); // no short name to reach it by
+            } else if (track) {
                 Found(directory + entry.Name);
-            } else if (recurse_ && IsPlainDirectory(entry.Attributes)) {
+            } else if (subdirectory) {
                 subdirectories.push_back(directory + entry.Name + "\\");
             }
         }

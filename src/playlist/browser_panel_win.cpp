@@ -90,9 +90,10 @@ bool BrowserPanel::DirectoryListMouseDown(const MouseEvent& event) {
 
 void BrowserPanel::FileListMouseMove(const MouseEvent& event) {
     lastMousePoint_ = event.Point;
-    const std::string name = browser_.FileNameAt(ListRowAt(files_, event.Point));
+    const int row = ListRowAt(files_, event.Point);
+    const std::string name = browser_.FileNameAt(row);
     if (PathExtension(name) == ".mp3") {
-        status_.ShowFileHover(name, DirectoryPrefix() + name);
+        status_.ShowFileHover(browser_.ShownFileNameAt(row), DirectoryPrefix() + name);
     } else {
         status_.ClearHoverInfo();
     }

@@ -1,5 +1,6 @@
 #include "playlist/mylstbox.h"
 
+#include "framework/wide_names_win.h"
 #include "playlist/playlist.h"
 
 #include <algorithm>
@@ -21,8 +22,8 @@ void myListBox::Attach(HWND list, const Playlist* texts) {
     Send(LB_SETITEMHEIGHT, 0, std::max<LONG>(metrics.tmHeight, 1));
 }
 
-std::string_view myListBox::RowText(int row) const {
-    return row < texts_->Count() ? texts_->DisplayText(row) : std::string_view(); // as DrawItem draws it
+ShownText myListBox::RowText(int row) const {
+    return row < texts_->Count() ? texts_->Shown(row) : ShownText(); // as DrawItem draws it
 }
 
 LRESULT myListBox::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -135,13 +136,20 @@ void myListBox::TextsChanged() {
     InvalidateRect(list_, nullptr, TRUE);
 }
 
-void myListBox::DrawRow(const DRAWITEMSTRUCT& item, std::string_view text) {
+void myListBox::DrawRow(const DRAWITEMSTRUCT& item, ShownText text) {
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     HDC dc = item.hDC;
     SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    ExtTextOutA(dc, item.rcItem.left + 1, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED, &item.rcItem,
-                text.data(), static_cast<UINT>(text.size()), nullptr);
+    constexpr UINT Options = ETO_OPAQUE | ETO_CLIPPED;
+    if (text.Utf8) {
+        const std::wstring wide = WideText(text);
+        ExtTextOutW(dc, item.rcItem.left + 1, item.rcItem.top, Options, &item.rcItem, wide.data(),
+                    static_cast<UINT>(wide.size()), nullptr);
+    } else {
+        ExtTextOutA(dc, item.rcItem.left + 1, item.rcItem.top, Options, &item.rcItem, text.Text.data(),
+                    static_cast<UINT>(text.Text.size()), nullptr);
+    }
     if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
         DrawFocusRect(dc, &item.rcItem);
     }

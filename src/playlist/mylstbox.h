@@ -46,7 +46,7 @@ public:
     void ResumeRedraw() override;
 
     // Draws one row for WM_DRAWITEM as a list box draws its text rows.
-    static void DrawRow(const DRAWITEMSTRUCT& item, std::string_view text);
+    static void DrawRow(const DRAWITEMSTRUCT& item, ShownText text);
 
     // The row whose rectangle holds `point`, -1 for none or a point outside the client area.
     int RowAt(POINT point) const;
@@ -54,7 +54,7 @@ public:
     int InsertionPositionAt(POINT point) const;
 
 private:
-    std::string_view RowText(int row) const override;
+    ShownText RowText(int row) const override;
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const;
     // Selects `rows` (ascending, within 0..last) a run of consecutive rows at a time.
     void SelectRuns(const std::vector<int>& rows, int last);

@@ -25,9 +25,40 @@ int Playlist::InsertionRow(int position) const {
     return position == -1 ? Count() : position;
 }
 
+namespace {
+
+// A row with a real path keeps "path\0real\0" in the arena, its display text in the real part.
+std::string_view Stored(const PlaylistEntry& entry) {
+    const std::string_view real = entry.RealPath();
+    return real.empty() ? entry.Path
+                        : std::string_view(entry.Path.data(), entry.Path.size() + real.size() + 2);
+}
+
+PlaylistEntry EntryOf(std::string_view stored, std::size_t pathSize, bool fullPath) {
+    const std::string_view path = stored.substr(0, pathSize);
+    if (pathSize == stored.size()) {
+        return {path, DisplayTextIn(path, fullPath)};
+    }
+    return {path, RealDisplayTextIn(stored.substr(pathSize + 1, stored.size() - pathSize - 2), fullPath)};
+}
+
+} // namespace
+
+std::string_view PlaylistEntry::RealPath() const {
+    const char* end = Path.data() + Path.size();
+    return DisplayText.data() > end ? std::string_view(end + 1) : std::string_view();
+}
+
 PlaylistEntry Playlist::MakeEntry(std::string_view path) {
-    const std::string_view kept = paths_.Add(path);
-    return {kept, DisplayTextIn(kept, showFullPath_)};
+    const std::string real = realPaths_ != nullptr ? realPaths_(path) : std::string();
+    if (real.empty()) {
+        return EntryOf(paths_.Add(path), path.size(), showFullPath_);
+    }
+    std::string stored(path);
+    stored += '\0';
+    stored += real;
+    stored += '\0';
+    return EntryOf(paths_.Add(stored), path.size(), showFullPath_);
 }
 
 // Removed paths stay in the arena; once they outweigh the paths in use, those move to a fresh
@@ -42,12 +73,13 @@ void Playlist::CompactPaths() {
     std::vector<std::string_view> moved;
     moved.reserve(entries_.size());
     for (const PlaylistEntry& entry : entries_) {
-        moved.push_back(fresh.Add(entry.Path));
+        moved.push_back(fresh.Add(Stored(entry)));
     }
     for (std::size_t row = 0; row < entries_.size(); ++row) {
         PlaylistEntry& entry = entries_[row];
         const std::size_t textStart = static_cast<std::size_t>(entry.DisplayText.data() - entry.Path.data());
-        entry = {moved[row], moved[row].substr(textStart, entry.DisplayText.size())};
+        entry = {moved[row].substr(0, entry.Path.size()),
+                 moved[row].substr(textStart, entry.DisplayText.size())};
     }
     paths_ = std::move(fresh);
 }
@@ -111,7 +143,7 @@ bool Playlist::RemoveTrack(int index) {
     if (Recording()) {
         history_->Removing(*this, {index});
     }
-    paths_.Release(entries_[static_cast<std::size_t>(index)].Path);
+    paths_.Release(Stored(entries_[static_cast<std::size_t>(index)]));
     entries_.erase(entries_.begin() + index);
     CompactPaths();
     widget_.DeleteRow(index);
@@ -148,7 +180,9 @@ void Playlist::Clear() {
 
 void Playlist::SetDisplayMode(bool fullPath) {
     for (PlaylistEntry& entry : entries_) {
-        entry.DisplayText = DisplayTextIn(entry.Path, fullPath);
+        const std::string_view real = entry.RealPath();
+        entry.DisplayText =
+            real.empty() ? DisplayTextIn(entry.Path, fullPath) : RealDisplayTextIn(real, fullPath);
     }
     widget_.TextsChanged(); // the rows keep their flags, the list its place
 }
@@ -199,7 +233,7 @@ void Playlist::Rearrange(const Arrangement& arrangement) {
     }
     for (std::size_t row = 0; row < entries_.size(); ++row) {
         if (!kept[row]) {
-            paths_.Release(entries_[row].Path);
+            paths_.Release(Stored(entries_[row]));
         }
     }
     entries_ = std::move(arranged);
@@ -275,6 +309,11 @@ std::string_view Playlist::DisplayText(int row) const {
     return entries_[static_cast<std::size_t>(row)].DisplayText;
 }
 
+ShownText Playlist::Shown(int row) const {
+    CheckRow(row);
+    return entries_[static_cast<std::size_t>(row)].Shown();
+}
+
 std::vector<std::string> Playlist::Paths() const {
     std::vector<std::string> paths;
     paths.reserve(entries_.size());
@@ -300,8 +339,10 @@ int Playlist::RowStartingWith(char character, int caret, const CaseFold& fold) c
     const int count = Count();
     for (int step = 1; step <= count; ++step) {
         const int row = (std::max(caret, -1) + step) % count;
-        const std::string_view text = entries_[static_cast<std::size_t>(row)].DisplayText;
-        if (!text.empty() && folded(text[0]) == folded(character)) {
+        const ShownText shown = entries_[static_cast<std::size_t>(row)].Shown();
+        // A real name's first letter is the code page's only when it is ASCII.
+        const bool comparable = !shown.Utf8 || static_cast<unsigned char>(shown.Text[0]) < 0x80;
+        if (!shown.Text.empty() && comparable && folded(shown.Text[0]) == folded(character)) {
             return row;
         }
     }

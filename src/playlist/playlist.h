@@ -1,6 +1,7 @@
 #pragma once
 // The playlist: one entry record per row of the visible list, which holds the selection.
 
+#include "framework/text.h"
 #include "playlist/editing.h"
 #include "playlist/list_widget.h"
 #include "playlist/string_arena.h"
@@ -17,9 +18,19 @@ class PlaylistHistory;
 
 // Both views last until the next change of the entries.
 struct PlaylistEntry {
-    std::string_view Path;        // exactly as added: what files and the player get
-    std::string_view DisplayText; // the part of Path shown in the mode in force when it was made
+    std::string_view Path; // exactly as added: what files and the player get
+    // The part of Path shown in the mode in force when it was made; for a path that reaches a
+    // name the code page cannot spell, the part of its real path (UTF-8) kept after Path.
+    std::string_view DisplayText;
+
+    // The real path, or empty for a row shown by its Path.
+    std::string_view RealPath() const;
+    ShownText Shown() const { return {DisplayText, !RealPath().empty()}; }
 };
+
+// The real full path (UTF-8) of a path that goes through short names standing for names the code
+// page cannot spell; empty for every other path.
+using RealPathLookup = std::string (*)(std::string_view path);
 
 // Each character of the single-byte character set in one case.
 using CaseFold = std::array<char, 256>;
@@ -50,6 +61,9 @@ public:
     // with one refill of the list; the focus moves to the arrangement's, if it names one.
     void Rearrange(const Arrangement& arrangement);
 
+    // Paths added from now on are shown by the real paths `lookup` finds for them.
+    void SetRealPaths(RealPathLookup lookup) { realPaths_ = lookup; }
+
     // Each change of the entries is reported to `history` while it has a step open.
     void SetHistory(PlaylistHistory* history) { history_ = history; }
     PlaylistHistory* History() const { return history_; }
@@ -69,6 +83,7 @@ public:
     const std::vector<PlaylistEntry>& Entries() const { return entries_; }
     std::string_view Path(int row) const;
     std::string_view DisplayText(int row) const;
+    ShownText Shown(int row) const;
     std::vector<std::string> Paths() const;
     // The first row after `caret`, going round to the caret itself, whose text starts with
     // `character` in either case as `fold` gives it (A to Z by default): where typing a character
@@ -102,6 +117,7 @@ private:
     std::vector<PlaylistEntry> entries_;
     unsigned revision_ = 0;
     PlaylistHistory* history_ = nullptr;
+    RealPathLookup realPaths_ = nullptr;
 };
 
 } // namespace tundeck

@@ -2,12 +2,14 @@
 
 #include "framework/controls_win.h"
 #include "framework/text.h"
+#include "framework/wide_names_win.h"
 
 #include <commctrl.h>
 
 namespace tundeck {
 
 void PlaylistPanel::Attach(HWND list, HWND upDown) {
+    playlist_.SetRealPaths(&RealPathOf);
     listBox1_.Attach(list, &playlist_);
     upDownId_ = GetDlgCtrlID(upDown);
     SendMessageA(upDown, UDM_SETRANGE32, static_cast<WPARAM>(-32768), 32767);
@@ -23,7 +25,7 @@ bool PlaylistPanel::DrawItem(const DRAWITEMSTRUCT& item) const {
         return false;
     }
     const auto row = static_cast<int>(item.itemID);
-    myListBox::DrawRow(item, row >= 0 && row < playlist_.Count() ? playlist_.DisplayText(row) : "");
+    myListBox::DrawRow(item, row >= 0 && row < playlist_.Count() ? playlist_.Shown(row) : ShownText());
     return true;
 }
 
@@ -165,7 +167,7 @@ void PlaylistPanel::MouseMove(const MouseEvent& event) {
     if (row == -1) {
         totals_.ClearHoverInfo();
     } else {
-        totals_.ShowTrackHover(std::string(playlist_.DisplayText(row)), std::string(playlist_.Path(row)));
+        totals_.ShowTrackHover(playlist_.Shown(row), std::string(playlist_.Path(row)));
     }
 }
 

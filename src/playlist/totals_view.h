@@ -17,9 +17,9 @@ public:
     virtual void ShowZeroTotals() = 0;
     virtual void ShowZeroSelection() = 0;
     // The track under the mouse, as the list shows it, with its time read afresh; none.
-    virtual void ShowTrackHover(const std::string& text, const std::string& path) = 0;
+    virtual void ShowTrackHover(ShownText text, const std::string& path) = 0;
     // A file of the browser under the mouse: its name shown before its time is read.
-    virtual void ShowFileHover(const std::string& name, const std::string& path) = 0;
+    virtual void ShowFileHover(ShownText name, const std::string& path) = 0;
     virtual void ClearHoverInfo() = 0;
 };
 

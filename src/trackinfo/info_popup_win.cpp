@@ -1,5 +1,6 @@
 #include "trackinfo/info_popup_win.h"
 
+#include "framework/wide_names_win.h"
 #include "playlist/display_text.h"
 #include "trackinfo/mpeg_header_win.h"
 
@@ -27,10 +28,13 @@ void InfoPopup::ShowTrackInfo(const std::string& path) {
         return;
     }
     const std::string title = MakeDisplayText(path, false);
-    menu_.SetText(TitleItem, title);
+    const std::string real = RealPathOf(path);
+    const ShownText shown = real.empty() ? ShownText{title} : ShownText{RealDisplayTextIn(real, false), true};
+    menu_.SetText(TitleItem, shown);
     InfoLines lines = HeaderInfoLines(ReadMpegHeader(path));
     lines.Title = title;
     Show(lines);
+    menu_.SetText(TitleItem, shown);
 }
 
 HeaderLines InfoPopup::ShownHeaderLines() const {

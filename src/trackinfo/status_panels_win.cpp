@@ -64,13 +64,13 @@ void StatusPanels::ShowNow(const std::string& text) {
     UpdateWindow(bar_.Handle());
 }
 
-void StatusPanels::ShowTrackHover(const std::string& text, const std::string& path) {
+void StatusPanels::ShowTrackHover(ShownText text, const std::string& path) {
     const std::string time = IsStreamEntry(path) ? StreamHoverTimeText : HoverTimeText(ReadMpegHeader(path));
     bar_.SetText(HoverNamePanel, text);
     bar_.SetText(HoverTimePanel, "Time: " + time);
 }
 
-void StatusPanels::ShowFileHover(const std::string& name, const std::string& path) {
+void StatusPanels::ShowFileHover(ShownText name, const std::string& path) {
     bar_.SetText(HoverNamePanel, name);
     bar_.SetText(HoverTimePanel, "Time: " + HoverTimeText(ReadMpegHeader(path)));
 }

@@ -27,10 +27,10 @@ public:
     void ShowZeroSelection() override;
     // The track under the mouse: `text` as the list shows it and its playing time, read afresh
     // ("???" for a stream). A header that cannot be read leaves both panels as they were.
-    void ShowTrackHover(const std::string& text, const std::string& path) override;
+    void ShowTrackHover(ShownText text, const std::string& path) override;
     // A file of the browser: the name written first, so a header that cannot be read leaves
     // the time panel as it was under the new name.
-    void ShowFileHover(const std::string& name, const std::string& path) override;
+    void ShowFileHover(ShownText name, const std::string& path) override;
     // No track under the mouse.
     void ClearHoverInfo() override;
     // A text in the first panel at once, while the program is busy and paints nothing else.

@@ -1,5 +1,6 @@
 #include "trackinfo/tundeck_idtag.h"
 
+#include "framework/wide_names_win.h"
 #include "trackinfo/id3_tag_win.h"
 
 #include <iterator>
@@ -82,7 +83,11 @@ void Form4::ViewEditIDTag1Click(const std::string& path, const HeaderLines& line
     tagChanged_ = false;
     path_ = path;
     awayFrom_ = 0;
-    SetWindowTextA(Control(IdLabel7), path.c_str());
+    if (const std::string real = RealPathOf(path); !real.empty()) {
+        SetWindowTextW(Control(IdLabel7), WideFromUtf8(real).c_str());
+    } else {
+        SetWindowTextA(Control(IdLabel7), path.c_str());
+    }
     for (std::size_t i = 0; i < lines.size(); ++i) {
         SetWindowTextA(Control(IdLabel7 + 1 + static_cast<int>(i)), lines[i].c_str());
     }

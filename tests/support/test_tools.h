@@ -65,19 +65,21 @@ private:
     std::string start_ = CurrentDirectory();
 };
 
-// A shell drop of `paths` at (x, y), as the shell hands it over.
-inline HGLOBAL MakeShellDrop(const std::vector<std::string>& paths, int x, int y) {
-    std::size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& path : paths) {
-        size += path.size() + 1;
+// A shell drop of `paths` at (x, y), as the shell hands it over: in wide names for wide paths.
+template <typename Path = std::string> HGLOBAL MakeShellDrop(const std::vector<Path>& paths, int x, int y) {
+    using Unit = typename Path::value_type;
+    std::size_t size = sizeof(DROPFILES) + sizeof(Unit);
+    for (const Path& path : paths) {
+        size += (path.size() + 1) * sizeof(Unit);
     }
     HGLOBAL memory = GlobalAlloc(GHND, size);
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
     drop->pt = {x, y};
-    char* names = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
-    for (const std::string& path : paths) {
-        std::memcpy(names, path.c_str(), path.size() + 1);
+    drop->fWide = sizeof(Unit) > 1;
+    auto* names = reinterpret_cast<Unit*>(reinterpret_cast<char*>(drop) + sizeof(DROPFILES));
+    for (const Path& path : paths) {
+        std::memcpy(names, path.c_str(), (path.size() + 1) * sizeof(Unit));
         names += path.size() + 1;
     }
     GlobalUnlock(memory);
@@ -97,8 +99,8 @@ inline std::vector<std::string> ListTexts(HWND list) {
 }
 
 // The text a list box that keeps no strings draws for `row`: its parent draws the row into a
-// metafile, whose text records are read back.
-inline std::string DrawnRowText(HWND list, int row) {
+// metafile, whose text records are read back; wide ones in `codePage`.
+inline std::string DrawnRowText(HWND list, int row, UINT codePage = CP_ACP) {
     HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
     DRAWITEMSTRUCT item{ODT_LISTBOX,
                         static_cast<UINT>(GetDlgCtrlID(list)),
@@ -111,26 +113,26 @@ inline std::string DrawnRowText(HWND list, int row) {
                         0};
     SendMessageA(GetParent(list), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
     HENHMETAFILE metafile = CloseEnhMetaFile(dc);
-    std::string text;
+    std::pair<std::string, UINT> text{{}, codePage};
     const auto collect = [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM out) -> int {
         const auto* base = reinterpret_cast<const BYTE*>(record);
         const auto& drawn = *reinterpret_cast<const EMREXTTEXTOUTA*>(record);
         const int chars = static_cast<int>(drawn.emrtext.nChars);
-        auto& result = *reinterpret_cast<std::string*>(out);
+        auto& [result, codePage] = *reinterpret_cast<std::pair<std::string, UINT>*>(out);
         if (record->iType == EMR_EXTTEXTOUTA) {
             result.append(reinterpret_cast<const char*>(base + drawn.emrtext.offString), chars);
         } else if (record->iType == EMR_EXTTEXTOUTW) {
             const auto* wide = reinterpret_cast<const wchar_t*>(base + drawn.emrtext.offString);
-            std::string narrow(static_cast<std::size_t>(chars) * 2, '\0');
+            std::string narrow(static_cast<std::size_t>(chars) * 4, '\0');
             narrow.resize(static_cast<std::size_t>(WideCharToMultiByte(
-                CP_ACP, 0, wide, chars, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr)));
+                codePage, 0, wide, chars, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr)));
             result += narrow;
         }
         return 1;
     };
     EnumEnhMetaFile(nullptr, metafile, collect, &text, nullptr);
     DeleteEnhMetaFile(metafile);
-    return text;
+    return text.first;
 }
 
 // Every row of such a list box as drawn, top to bottom.
