@@ -35,6 +35,16 @@ TEST(MakeDisplayText, FileNamesAreCutAt255Characters) {
     EXPECT_EQ(MakeDisplayText("C:\\" + name, true), "C:\\" + name);
 }
 
+TEST(RealDisplayTextIn, ARealNameIsCutWithoutSplittingACharacter) {
+    std::string name;
+    for (int i = 0; i < 150; ++i) {
+        name += "Ж";
+    }
+    const std::string path = "D:\\Ж\\" + name;
+    EXPECT_EQ(RealDisplayTextIn(path, false), name.substr(0, 254));
+    EXPECT_EQ(RealDisplayTextIn(path, true), path);
+}
+
 TEST(IsStreamEntry, ExactLowerCaseHttpColon) {
     EXPECT_TRUE(IsStreamEntry("http:"));
     EXPECT_TRUE(IsStreamEntry("http://host:8000"));

@@ -209,6 +209,38 @@ TEST_F(PlaylistTest, RowsLeftAfterLargeRemovalsKeepTheirPathsAndTexts) {
     }
 }
 
+// Where a path goes through a short name "T~", the lookup gives a real path with a Cyrillic name.
+std::string RealOf(std::string_view path) {
+    std::string real(path);
+    const std::size_t at = real.find("T~");
+    return at == std::string::npos ? std::string() : real.replace(at, 2, "Песня");
+}
+
+TEST_F(PlaylistTest, RowsThroughShortNamesShowTheirRealPathsThroughModesAndCompaction) {
+    playlist.SetRealPaths(&RealOf);
+    std::vector<std::string> paths;
+    for (int i = 0; i < 40; ++i) {
+        paths.push_back("C:\\" + std::string(50'000, 'x') + (i % 2 == 0 ? "\\t" : "\\T~") +
+                        std::to_string(i) + ".mp3");
+        playlist.AddTrack(paths.back(), -1, false);
+    }
+    for (int row = 39; row >= 10; --row) { // the paths move to a fresh store on the way
+        playlist.RemoveTrack(row);
+    }
+    for (bool fullPath : {false, true}) {
+        playlist.SetDisplayMode(fullPath);
+        for (int row = 0; row < playlist.Count(); ++row) {
+            const std::string& path = paths[static_cast<std::size_t>(row)];
+            const std::string real = RealOf(path);
+            EXPECT_EQ(playlist.Path(row), path);
+            EXPECT_EQ(playlist.Shown(row).Text, MakeDisplayText(real.empty() ? path : real, fullPath)) << row;
+            EXPECT_EQ(playlist.Shown(row).Utf8, !real.empty());
+        }
+    }
+    playlist.SetDisplayMode(false);
+    EXPECT_EQ(playlist.RowStartingWith('\xD0', 0), -1); // not the first byte of "П"
+}
+
 // Typing in the list: the next row whose text starts with the character, in either case.
 TEST_F(PlaylistTest, ACharacterFindsTheNextRowStartingWithIt) {
     EXPECT_EQ(playlist.RowStartingWith('a', 0), -1);
