@@ -111,17 +111,6 @@ template <typename Row> void FillList(HWND list, const std::vector<Row>& rows) {
 
 } // namespace
 
-std::string ListText(HWND list, int row) {
-    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, row, 0);
-    if (length == LB_ERR) {
-        return {};
-    }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
 void FileBrowser::Attach(HWND drives, HWND directories, HWND files, HWND filters, const std::string& filter) {
     drives_ = drives;
     directories_ = directories;
@@ -182,10 +171,14 @@ std::vector<std::string> FileBrowser::SelectedFileNames() const {
     return names;
 }
 
-std::string FileBrowser::FocusedFileName() const {
+int FileBrowser::FocusedFileRow() const {
     const auto row = static_cast<int>(SendMessageA(fileList_, LB_GETCARETINDEX, 0, 0));
-    return SendMessageA(fileList_, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0 ? UsedName(File(row))
-                                                                               : std::string();
+    return SendMessageA(fileList_, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0 ? row : -1;
+}
+
+std::string FileBrowser::FocusedFileName() const {
+    const int row = FocusedFileRow();
+    return row < 0 ? std::string() : UsedName(File(row));
 }
 
 const UsableName& FileBrowser::File(int row) const {

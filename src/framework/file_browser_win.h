@@ -12,9 +12,6 @@
 
 namespace tundeck {
 
-// The text of a list box row; empty for a row it does not have.
-std::string ListText(HWND list, int row);
-
 class FileBrowser {
 public:
     // Takes over four existing controls: an owner-drawn drop-down list of drives, owner-drawn
@@ -32,14 +29,15 @@ public:
     const std::string& Mask() const { return mask_; }
     void SetMask(const std::string& mask);
 
-    // The file list's names, in its order; those of its selected rows; the name in its focused
-    // row if that row is selected, else empty.
+    // The file list's names as paths use them (a name the code page cannot spell by its short
+    // name), in its order; those of its selected rows; the name in its focused row if that row is
+    // selected, else empty. A file without a short name is left out, its name noted as out of reach.
     std::vector<std::string> FileNames() const;
     std::vector<std::string> SelectedFileNames() const;
     std::string FocusedFileName() const;
-    // A name the code page cannot spell comes as its short name. A row whose file has no short
-    // name gives no name to the first three; the real name is noted as out of reach.
-    // The name in a row of the file list as paths use it; empty for none.
+    // The focused row of the file list if it is selected, else -1.
+    int FocusedFileRow() const;
+    // The name in a row of the file list as paths use it; empty for none and for one out of reach.
     std::string FileNameAt(int row) const { return File(row).Name; }
     // The name in a row as the list shows it.
     ShownText ShownFileNameAt(int row) const;

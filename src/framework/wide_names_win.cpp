@@ -1,7 +1,6 @@
 #include "framework/wide_names_win.h"
 
-#include <windows.h>
-
+#include <algorithm>
 #include <cstddef>
 #include <unordered_map>
 
@@ -112,6 +111,11 @@ private:
     std::unordered_map<std::string, std::wstring> directories_;
 };
 
+LongPaths& KnownLongPaths() {
+    static LongPaths longPaths;
+    return longPaths;
+}
+
 std::vector<std::string>& UnreachableNames() {
     static std::vector<std::string> names;
     return names;
@@ -152,6 +156,9 @@ std::string LossyAnsi(std::wstring_view text) {
 }
 
 std::optional<std::string> AnsiSpelling(std::wstring_view text) {
+    if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; })) {
+        return std::string(text.begin(), text.end()); // ASCII, as every code page spells it
+    }
     const int size = static_cast<int>(text.size());
     const bool utf8 = GetACP() == CP_UTF8; // spells everything, and takes no default character
     const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
@@ -199,9 +206,17 @@ std::string RealPathOf(std::string_view path) {
     if (path.find('~') == std::string_view::npos) {
         return {};
     }
-    static LongPaths longPaths;
-    const std::wstring real = longPaths.Of(path);
+    const std::wstring real = KnownLongPaths().Of(path);
     return AnsiSpelling(real) ? std::string() : Utf8FromWide(real);
+}
+
+HANDLE OpenExistingFile(const std::string& path, DWORD access) {
+    if (path.find('~') == std::string::npos) {
+        return CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    return CreateFileW(KnownLongPaths().Of(path).c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 void NoteUnreachable(std::string utf8Name) {

@@ -5,6 +5,8 @@
 
 #include "framework/text.h"
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +40,11 @@ std::optional<std::string> KeptPath(const std::wstring& path);
 // code page cannot spell; empty for every other path. Directories are read once for their short
 // names and read again only when they change.
 std::string RealPathOf(std::string_view path);
+
+// CreateFileA's OPEN_EXISTING, shared for reading, of a kept path. One that goes through short
+// names is opened by its long form, which file systems that index no short names find without
+// a look at every entry of its directory.
+HANDLE OpenExistingFile(const std::string& path, DWORD access);
 
 // Names the user asked for that cannot be reached, gathered during one command and told at its end.
 void NoteUnreachable(std::string utf8Name);

@@ -70,7 +70,7 @@ bool BrowserPanel::FileListMouseDown(const MouseEvent& event, bool fileDragStart
     if (!IsPlainLeftPress(event)) {
         return false;
     }
-    const std::string name = browser_.FocusedFileName();
+    const std::string name = browser_.FileNameAt(browser_.FocusedFileRow()); // a press uses nothing yet
     dragPath_ = name.empty() ? name : DirectoryPrefix() + name;
     return fileDragStartsDrag && !dragPath_.empty();
 }

@@ -1,6 +1,7 @@
 #include "trackinfo/mpeg_header_win.h"
 
 #include "framework/file_io_win.h"
+#include "framework/wide_names_win.h"
 #include "trackinfo/mpeg_audio.h"
 
 namespace tundeck {
@@ -33,8 +34,7 @@ MpegHeaderInfo ReadMpegHeader(const std::string& path) {
         return {};
     }
     // Other programs may go on reading the file meanwhile; one that writes it keeps us out.
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(OpenExistingFile(path, GENERIC_READ));
     if (!file.IsOpen()) {
         return {};
     }

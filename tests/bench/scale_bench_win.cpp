@@ -9,6 +9,8 @@
 // shown over a run of edits of a million rows, and closing the step of a drop of 10,000 folders.
 #include "app/application.h"
 #include "bench/bench_tools.h"
+#include "framework/wide_names_win.h"
+#include "playlist/adding_win.h"
 #include "playlist/playlist_files_win.h"
 #include "playlist/playlist_history.h"
 #include "app/main_controls.h"
@@ -256,6 +258,40 @@ void TimeAdds(tundeck::Form1& form, const TempDir& dir) {
     playlist.Clear();
 }
 
+// A directory of 10,000 files named in Cyrillic, reached through their short names, against one
+// of 10,000 names the code page spells: the add, then its totals.
+void TimeInternationalAdds(tundeck::Form1& form, const TempDir& dir) {
+    constexpr int Files = 10'000;
+    const std::string bytes = tundeck::bench::TaggedTrackBytes();
+    std::printf("\n%-34s %12s %12s %10s\n", "a directory of 10,000 (ms)", "plain", "Cyrillic", "ratio");
+    std::array<std::array<double, 2>, 2> figures{};
+    for (int kind = 0; kind < 2; ++kind) {
+        const std::wstring directory =
+            tundeck::WideFromAnsi(dir.File(kind == 0 ? "plain" : "cyrillic")) + L"\\";
+        CreateDirectoryW(directory.c_str(), nullptr);
+        for (int i = 0; i < Files; ++i) {
+            const std::wstring name = (kind == 0 ? L"Song " : L"Песня ") + std::to_wstring(i) + L".mp3";
+            HANDLE file =
+                CreateFileW((directory + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            DWORD written = 0;
+            WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+            CloseHandle(file);
+        }
+        const std::string kept = *tundeck::KeptPath(directory);
+        figures[0][kind] = MedianMs(
+            Files, form.Handle(), [&] { form.Tracks().Clear(); },
+            [&] { tundeck::AddDirectory(form.Tracks(), kept, false, -1, nullptr); });
+        figures[1][kind] = MedianMs(
+            Files, form.Handle(), [] {}, [&] { form.UpdateTimeTotals(); });
+    }
+    const char* names[] = {"AddDirectory", "time totals of the directory"};
+    for (std::size_t add = 0; add < figures.size(); ++add) {
+        std::printf("%-34s %12.1f %12.1f %9.2fx\n", names[add], figures[add][0], figures[add][1],
+                    figures[add][1] / figures[add][0]);
+    }
+    form.Tracks().Clear();
+}
+
 // A start whose remembered playlist holds 10,000 entries, until the window has painted.
 double StartUpMs(const TempDir& dir) {
     ScriptedInteraction ui;
@@ -289,6 +325,7 @@ int main() {
         HistoryMemory(app.Main());
         CloseOfALargeDrop(app.Main());
         TimeAdds(app.Main(), dir);
+        TimeInternationalAdds(app.Main(), dir);
         app.End();
         SetCurrentDirectoryA(start);
         for (const tundeck::testing::ShownMessage& message : ui.Messages) {
