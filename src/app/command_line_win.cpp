@@ -32,13 +32,22 @@ std::vector<std::string> CommandLineWords(std::wstring_view commandLine) {
     if (const std::optional<std::string> spelt = AnsiSpelling(arguments)) {
         return SplitCommandLine(*spelt);
     }
-    std::vector<std::string> words;
+    std::vector<std::wstring> words;
+    std::wstring joined;
     for (const std::string& word : SplitCommandLine(Utf8FromWide(arguments))) {
-        if (std::optional<std::string> kept = KeptPath(WideFromUtf8(word))) {
-            words.push_back(std::move(*kept));
+        words.push_back(WideFromUtf8(word));
+        joined += (joined.empty() ? L"" : L" ") + words.back();
+    }
+    if (GetFileAttributesW(joined.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        words = {joined}; // one path with blanks that came unquoted
+    }
+    std::vector<std::string> kept;
+    for (const std::wstring& word : words) {
+        if (std::optional<std::string> path = KeptPath(word)) {
+            kept.push_back(std::move(*path));
         }
     }
-    return words;
+    return kept;
 }
 
 bool AddCommandLineFiles(Playlist& playlist, const std::vector<std::string>& words, bool autoPlay) {

@@ -29,11 +29,12 @@ private:
 std::vector<FoundEntry> SearchDirectory(const std::string& query) {
     std::vector<FoundEntry> entries;
     // The single-byte search takes no query of MAX_PATH characters or more; nor does this one.
-    if (query.find('\0') != std::string::npos || query.size() >= MAX_PATH) {
+    const std::wstring wide = WideFromAnsi(query);
+    if (query.find('\0') != std::string::npos || wide.size() >= MAX_PATH) {
         return entries;
     }
     WIN32_FIND_DATAW data;
-    const FindHandle find(FindFirstFileW(WideFromAnsi(query).c_str(), &data));
+    const FindHandle find(FindFirstFileW(wide.c_str(), &data));
     if (find.Get() == INVALID_HANDLE_VALUE) {
         return entries;
     }

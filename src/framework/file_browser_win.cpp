@@ -73,14 +73,6 @@ std::vector<UsableName> SortedNames(FoundNames& names) {
     return sorted;
 }
 
-// The name a path can use, or empty with the real name noted as out of reach.
-std::string UsedName(const UsableName& name) {
-    if (name.Name.empty()) {
-        NoteUnreachable(name.Real);
-    }
-    return name.Name;
-}
-
 // The open path's rows, each shown by its real name where the code page cannot spell it.
 std::vector<DirectoryRow> OpenRowsShown(const std::string& directory) {
     std::vector<DirectoryRow> rows = OpenDirectoryRows(directory);
@@ -149,36 +141,29 @@ std::vector<std::string> FileBrowser::FileNames() const {
     std::vector<std::string> names;
     names.reserve(files_.size());
     for (const UsableName& file : files_) {
-        if (std::string name = UsedName(file); !name.empty()) {
-            names.push_back(std::move(name));
+        if (!file.Name.empty()) {
+            names.push_back(file.Name);
         }
     }
     return names;
 }
 
-std::vector<std::string> FileBrowser::SelectedFileNames() const {
+std::vector<UsableName> FileBrowser::SelectedFiles() const {
     const int count = std::max(0, static_cast<int>(SendMessageA(fileList_, LB_GETSELCOUNT, 0, 0)));
     std::vector<int> rows(static_cast<std::size_t>(count));
     if (count > 0) {
         SendMessageA(fileList_, LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
     }
-    std::vector<std::string> names;
+    std::vector<UsableName> files;
     for (int row : rows) {
-        if (std::string name = UsedName(File(row)); !name.empty()) {
-            names.push_back(std::move(name));
-        }
+        files.push_back(File(row));
     }
-    return names;
+    return files;
 }
 
 int FileBrowser::FocusedFileRow() const {
     const auto row = static_cast<int>(SendMessageA(fileList_, LB_GETCARETINDEX, 0, 0));
     return SendMessageA(fileList_, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0 ? row : -1;
-}
-
-std::string FileBrowser::FocusedFileName() const {
-    const int row = FocusedFileRow();
-    return row < 0 ? std::string() : UsedName(File(row));
 }
 
 const UsableName& FileBrowser::File(int row) const {

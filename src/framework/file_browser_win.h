@@ -29,12 +29,14 @@ public:
     const std::string& Mask() const { return mask_; }
     void SetMask(const std::string& mask);
 
-    // The file list's names as paths use them (a name the code page cannot spell by its short
-    // name), in its order; those of its selected rows; the name in its focused row if that row is
-    // selected, else empty. A file without a short name is left out, its name noted as out of reach.
+    // The file list's rows, in its order; its selected rows; its focused row if that row is
+    // selected, else an empty one. A name the code page cannot spell comes with its short name,
+    // or none when it has none.
+    const std::vector<UsableName>& Files() const { return files_; }
+    std::vector<UsableName> SelectedFiles() const;
+    const UsableName& FocusedFile() const { return File(FocusedFileRow()); }
+    // The names of Files() that paths can use.
     std::vector<std::string> FileNames() const;
-    std::vector<std::string> SelectedFileNames() const;
-    std::string FocusedFileName() const;
     // The focused row of the file list if it is selected, else -1.
     int FocusedFileRow() const;
     // The name in a row of the file list as paths use it; empty for none and for one out of reach.

@@ -1,6 +1,7 @@
 #include "framework/file_io_win.h"
 
 #include "framework/error.h"
+#include "framework/wide_names_win.h"
 
 #include <algorithm>
 #include <vector>
@@ -180,11 +181,13 @@ std::string CurrentDirectory() {
 }
 
 std::string ExecutableDirectory() {
-    std::vector<char> name(MAX_PATH);
+    std::vector<wchar_t> name(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
         if (length < name.size()) {
-            return DirectoryPart(std::string(name.data(), length));
+            // A folder the code page cannot spell is kept by its short name.
+            const std::wstring path(name.data(), length);
+            return DirectoryPart(KeptPath(path).value_or(LossyAnsi(path)));
         }
         name.resize(name.size() * 2);
     }

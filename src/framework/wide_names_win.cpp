@@ -1,5 +1,7 @@
 #include "framework/wide_names_win.h"
 
+#include "framework/text.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <unordered_map>
@@ -16,8 +18,9 @@ std::wstring WideFrom(UINT codePage, std::string_view text) {
     return wide;
 }
 
-// Where the file system keeps the short names of a directory's entries: read in one listing,
-// since finding one short name costs a look at every entry wherever they are not indexed.
+// Where the file system keeps the short names of directories' entries: each directory read in
+// one listing, since finding one short name costs a look at every entry wherever they are not
+// indexed, and read again when it has changed.
 class ShortNameIndex {
 public:
     // The long name of `name` in `directory` (both as kept), or `name` itself read as wide.
@@ -25,11 +28,9 @@ public:
         if (name.find('~') == std::string_view::npos) {
             return WideFromAnsi(name);
         }
-        std::string key(name);
-        CharUpperBuffA(key.data(), static_cast<DWORD>(key.size()));
-        if (Current(directory)) {
-            const auto found = longNames_.find(key);
-            if (found != longNames_.end()) {
+        if (const Listing* listing = Current(directory)) {
+            const auto found = listing->LongNames.find(UpperKey(name));
+            if (found != listing->LongNames.end()) {
                 return found->second;
             }
         }
@@ -37,44 +38,55 @@ public:
     }
 
 private:
-    bool Current(const std::string& directory) {
+    struct Listing {
+        FILETIME Written{};
+        std::unordered_map<std::string, std::wstring> LongNames; // by upper-case short name
+    };
+
+    static std::string UpperKey(std::string_view name) {
+        std::string key(name);
+        CharUpperBuffA(key.data(), static_cast<DWORD>(key.size()));
+        return key;
+    }
+
+    const Listing* Current(const std::string& directory) {
         WIN32_FILE_ATTRIBUTE_DATA data{};
         const std::string folder = directory.empty()         ? "."
                                    : directory.back() == ':' ? directory + "\\"
                                                              : directory;
         if (!GetFileAttributesExA(folder.c_str(), GetFileExInfoStandard, &data)) {
-            return false;
+            return nullptr;
         }
-        if (directory != directory_ || CompareFileTime(&data.ftLastWriteTime, &written_) != 0) {
-            Read(directory);
-            written_ = data.ftLastWriteTime;
+        auto known = listings_.find(directory);
+        if (known == listings_.end() || CompareFileTime(&data.ftLastWriteTime, &known->second.Written) != 0) {
+            constexpr std::size_t MostKept = 64;
+            if (listings_.size() >= MostKept) {
+                listings_.clear();
+            }
+            known = listings_.insert_or_assign(directory, Read(directory, data.ftLastWriteTime)).first;
         }
-        return true;
+        return &known->second;
     }
 
-    void Read(const std::string& directory) {
-        directory_ = directory;
-        longNames_.clear();
+    static Listing Read(const std::string& directory, FILETIME written) {
+        Listing listing{written, {}};
         WIN32_FIND_DATAW entry;
         const std::wstring query = directory.empty() ? L"*" : WideFromAnsi(directory) + L"\\*";
         HANDLE find = FindFirstFileW(query.c_str(), &entry);
         if (find == INVALID_HANDLE_VALUE) {
-            return;
+            return listing;
         }
         do {
             if (const std::optional<std::string> shortName = AnsiSpelling(entry.cAlternateFileName);
                 shortName && !shortName->empty()) {
-                std::string key = *shortName;
-                CharUpperBuffA(key.data(), static_cast<DWORD>(key.size()));
-                longNames_.emplace(std::move(key), entry.cFileName);
+                listing.LongNames.emplace(UpperKey(*shortName), entry.cFileName);
             }
         } while (FindNextFileW(find, &entry));
         FindClose(find);
+        return listing;
     }
 
-    std::string directory_;
-    FILETIME written_{};
-    std::unordered_map<std::string, std::wstring> longNames_;
+    std::unordered_map<std::string, Listing> listings_;
 };
 
 // The long form of a kept path, each short name in it replaced by the name it stands for.
@@ -111,14 +123,33 @@ private:
     std::unordered_map<std::string, std::wstring> directories_;
 };
 
+// The short name of the entry at `path`, as the code page spells it.
+std::optional<std::string> ShortNameOf(const std::wstring& path) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = path.find_first_of(L"*?") == std::wstring::npos ? FindFirstFileW(path.c_str(), &entry)
+                                                                  : INVALID_HANDLE_VALUE;
+    if (find == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    FindClose(find);
+    std::optional<std::string> spelt = AnsiSpelling(entry.cAlternateFileName);
+    return spelt && !spelt->empty() ? spelt : std::nullopt;
+}
+
 LongPaths& KnownLongPaths() {
     static LongPaths longPaths;
     return longPaths;
 }
 
-std::vector<std::string>& UnreachableNames() {
-    static std::vector<std::string> names;
-    return names;
+// What the command in progress could not reach, and how deep its messages are nested.
+struct CommandNotes {
+    std::vector<std::string> Unreachable;
+    int Depth = 0;
+};
+
+CommandNotes& Notes() {
+    static CommandNotes notes;
+    return notes;
 }
 
 } // namespace
@@ -188,22 +219,37 @@ std::optional<std::string> KeptPath(const std::wstring& path) {
     if (std::optional<std::string> spelt = AnsiSpelling(path)) {
         return spelt;
     }
-    std::wstring shortPath(MAX_PATH, L'\0');
-    DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
-    if (length > shortPath.size()) {
-        shortPath.resize(length);
-        length = GetShortPathNameW(path.c_str(), shortPath.data(), length);
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    // Only the parts the code page cannot spell go by their short names.
+    std::string kept;
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t end = std::min(path.find_first_of(L"\\/", start), path.size());
+        std::optional<std::string> spelt = AnsiSpelling(std::wstring_view(path).substr(start, end - start));
+        if (!spelt) {
+            spelt = ShortNameOf(path.substr(0, end));
+        }
+        if (!spelt) {
+            if (attributes != INVALID_FILE_ATTRIBUTES) {
+                NoteUnreachable(Utf8FromWide(path));
+            }
+            return std::nullopt;
+        }
+        kept += *spelt;
+        if (end < path.size()) {
+            kept += static_cast<char>(path[end]);
+        }
+        start = end + 1;
     }
-    shortPath.resize(length <= shortPath.size() ? length : 0);
-    if (std::optional<std::string> spelt = length == 0 ? std::nullopt : AnsiSpelling(shortPath)) {
-        return spelt;
+    // A file whose short name ends in another extension would be taken for another type.
+    const bool file = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (file && PathExtension(kept) != PathExtension(Utf8FromWide(path))) {
+        return std::nullopt;
     }
-    NoteUnreachable(Utf8FromWide(path));
-    return std::nullopt;
+    return kept;
 }
 
 std::string RealPathOf(std::string_view path) {
-    if (path.find('~') == std::string_view::npos) {
+    if (path.find('~') == std::string_view::npos || path.find('\0') != std::string_view::npos) {
         return {};
     }
     const std::wstring real = KnownLongPaths().Of(path);
@@ -215,12 +261,16 @@ HANDLE OpenExistingFile(const std::string& path, DWORD access) {
         return CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     }
-    return CreateFileW(KnownLongPaths().Of(path).c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(KnownLongPaths().Of(path).c_str(), access, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A listing gone stale on a file system that keeps no directory times: the short path itself.
+    return file != INVALID_HANDLE_VALUE ? file
+                                        : CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr,
+                                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 void NoteUnreachable(std::string utf8Name) {
-    std::vector<std::string>& names = UnreachableNames();
+    std::vector<std::string>& names = Notes().Unreachable;
     for (const std::string& name : names) {
         if (name == utf8Name) {
             return;
@@ -231,7 +281,7 @@ void NoteUnreachable(std::string utf8Name) {
 
 std::string TakeUnreachableReport() {
     std::vector<std::string> names;
-    names.swap(UnreachableNames());
+    names.swap(Notes().Unreachable);
     if (names.empty()) {
         return {};
     }
@@ -244,10 +294,20 @@ std::string TakeUnreachableReport() {
     if (names.size() > MostNamed) {
         text += "and " + std::to_string(names.size() - MostNamed) + " more\n";
     }
-    return text + (one ? "\nIts name cannot be written in this system's code page, and its volume keeps no "
-                         "short (8.3) name to reach it by."
-                       : "\nTheir names cannot be written in this system's code page, and their volume keeps "
-                         "no short (8.3) names to reach them by.");
+    return text + (one ? "\nIts name cannot be written in this system's code page, and it has no short (8.3) "
+                         "name that can."
+                       : "\nTheir names cannot be written in this system's code page, and they have no short "
+                         "(8.3) names that can.");
+}
+
+CommandScope::CommandScope() : outermost_(Notes().Depth++ == 0) {}
+
+CommandScope::~CommandScope() {
+    --Notes().Depth;
+}
+
+std::string CommandScope::TakeReport() const {
+    return outermost_ ? TakeUnreachableReport() : std::string();
 }
 
 } // namespace tundeck

@@ -51,4 +51,18 @@ void NoteUnreachable(std::string utf8Name);
 // The message naming them, in UTF-8; empty when none were noted. The notes are cleared.
 std::string TakeUnreachableReport();
 
+// Held while a message is handled: the outermost one's end is the end of a command.
+class CommandScope {
+public:
+    CommandScope();
+    ~CommandScope();
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+    // TakeUnreachableReport() for the outermost scope; empty for one inside another.
+    std::string TakeReport() const;
+
+private:
+    bool outermost_;
+};
+
 } // namespace tundeck

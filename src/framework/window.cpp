@@ -63,8 +63,7 @@ WPARAM KeysNow() {
 }
 
 // Files a command could not reach, told once at its end.
-void ReportUnreachableNames(HWND window, UserInteraction& ui) {
-    const std::string report = TakeUnreachableReport();
+void ReportUnreachableNames(HWND window, UserInteraction& ui, const std::string& report) {
     if (!report.empty()) {
         ui.ShowMessage(ToWindowHandle(window), report, ApplicationTitle,
                        MessageIconWarning | MessageTextUtf8);
@@ -282,13 +281,9 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
         return DefWindowProcA(window, message, wParam, lParam);
     }
     LRESULT result = 0;
-    static int depth = 0; // a handler's own sends and modal loops run inside it
-    ++depth;
+    const CommandScope command; // a handler's own sends and modal loops run inside it
     try {
         result = self->Dispatch(message, wParam, lParam);
-        if (depth == 1) {
-            ReportUnreachableNames(window, self->ui_);
-        }
     } catch (...) {
         // The handler ends here; the program goes on. A paint that failed is taken as done, or
         // the error box's own message loop would paint, and fail, again and again.
@@ -301,7 +296,11 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
             // Not even the error box could be shown; nothing may cross into the system.
         }
     }
-    --depth;
+    try {
+        ReportUnreachableNames(window, self->ui_, command.TakeReport());
+    } catch (...) {
+        // As for the error box.
+    }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         self->handle_ = nullptr;

@@ -104,12 +104,17 @@ void AddFileByType(Playlist& playlist, const std::string& path, int position, bo
     }
 }
 
-void AddFiles(Playlist& playlist, const std::string& directory, const std::vector<std::string>& names,
+void AddFiles(Playlist& playlist, const std::string& directory, const std::vector<UsableName>& files,
               bool select, AddProgress* progress) {
     TrackCollector tracks(false, false, progress);
-    for (const std::string& name : names) {
-        if (IsTrack(name)) {
-            tracks.Found(directory + name);
+    for (const UsableName& file : files) {
+        if (!IsTrack(file.Real.empty() ? file.Name : file.Real)) {
+            continue;
+        }
+        if (file.Name.empty()) {
+            NoteUnreachable(file.Real);
+        } else {
+            tracks.Found(directory + file.Name);
         }
     }
     tracks.InsertInto(playlist, -1, select);

@@ -1,6 +1,7 @@
 #pragma once
 // Adding tracks from the file system: files by their extension, and whole directories.
 
+#include "framework/wide_names_win.h"
 #include "playlist/playlist.h"
 
 #include <cstddef>
@@ -21,9 +22,10 @@ public:
 void AddFileByType(Playlist& playlist, const std::string& path, int position, bool expandPlaylists,
                    bool select);
 
-// The files of `directory` named by `names`, each as AddFileByType appends it without expanding
-// playlists, in one batch.
-void AddFiles(Playlist& playlist, const std::string& directory, const std::vector<std::string>& names,
+// The files of `directory`, each as AddFileByType appends it without expanding playlists, in
+// one batch; a track by a real name is taken by its short name, and one without a short name is
+// noted as out of reach.
+void AddFiles(Playlist& playlist, const std::string& directory, const std::vector<UsableName>& files,
               bool select, AddProgress* progress);
 
 // The ".mp3" files of `directory` (which ends in "\"), and with `recurse` those of its

@@ -38,16 +38,24 @@ std::string BrowserPanel::DirectoryPrefix() const {
 }
 
 void BrowserPanel::AddAllFiles(Playlist& playlist, AddProgress& progress) {
-    AddFiles(playlist, DirectoryPrefix(), browser_.FileNames(), false, &progress);
+    AddFiles(playlist, DirectoryPrefix(), browser_.Files(), false, &progress);
 }
 
 void BrowserPanel::AddSelectedFiles(Playlist& playlist, AddProgress& progress) {
-    AddFiles(playlist, DirectoryPrefix(), browser_.SelectedFileNames(), false, &progress);
+    AddFiles(playlist, DirectoryPrefix(), browser_.SelectedFiles(), false, &progress);
 }
 
 void BrowserPanel::AddFocusedFile(Playlist& playlist) {
-    const std::string name = browser_.FocusedFileName();
-    AddFileByType(playlist, name.empty() ? name : DirectoryPrefix() + name, -1, true, false);
+    const UsableName& file = browser_.FocusedFile();
+    const std::string type = PathExtension(file.Real.empty() ? file.Name : file.Real);
+    if (type != ".mp3" && type != ".m3u") {
+        return;
+    }
+    if (file.Name.empty()) {
+        NoteUnreachable(file.Real);
+    } else {
+        AddFileByType(playlist, DirectoryPrefix() + file.Name, -1, true, false);
+    }
 }
 
 void BrowserPanel::SavePlaylistAs(UserInteraction& ui, WindowHandle owner,
@@ -70,7 +78,7 @@ bool BrowserPanel::FileListMouseDown(const MouseEvent& event, bool fileDragStart
     if (!IsPlainLeftPress(event)) {
         return false;
     }
-    const std::string name = browser_.FileNameAt(browser_.FocusedFileRow()); // a press uses nothing yet
+    const std::string name = browser_.FocusedFile().Name; // a press uses nothing yet
     dragPath_ = name.empty() ? name : DirectoryPrefix() + name;
     return fileDragStartsDrag && !dragPath_.empty();
 }

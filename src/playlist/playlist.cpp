@@ -341,8 +341,9 @@ int Playlist::RowStartingWith(char character, int caret, const CaseFold& fold) c
         const int row = (std::max(caret, -1) + step) % count;
         const ShownText shown = entries_[static_cast<std::size_t>(row)].Shown();
         // A real name's first letter is the code page's only when it is ASCII.
-        const bool comparable = !shown.Utf8 || static_cast<unsigned char>(shown.Text[0]) < 0x80;
-        if (!shown.Text.empty() && comparable && folded(shown.Text[0]) == folded(character)) {
+        const bool comparable =
+            !shown.Text.empty() && (!shown.Utf8 || static_cast<unsigned char>(shown.Text[0]) < 0x80);
+        if (comparable && folded(shown.Text[0]) == folded(character)) {
             return row;
         }
     }

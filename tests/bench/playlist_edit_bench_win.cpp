@@ -227,7 +227,7 @@ void TimeAdding(tundeck::Form1& form, const TempDir& dir) {
     });
     const std::string prefix = flat + "\\";
     const double getAll = MedianMs(window, clear, [&] {
-        tundeck::AddFiles(form.Tracks(), prefix, form.Browser().FileNames(), false, nullptr);
+        tundeck::AddFiles(form.Tracks(), prefix, form.Browser().Files(), false, nullptr);
     });
     std::printf(
         "Get All's add on %d files: %.1f ms, bare walk and insert %.1f ms, ratio %.2f (target: at most "
