@@ -101,26 +101,12 @@ public:
             return names_.LongName({}, path);
         }
         const std::string directory(path.substr(0, cut));
-        return OfDirectory(directory) + static_cast<wchar_t>(path[cut]) +
+        return Of(directory) + static_cast<wchar_t>(path[cut]) +
                names_.LongName(directory, path.substr(cut + 1));
     }
 
 private:
-    std::wstring OfDirectory(const std::string& directory) {
-        if (const auto known = directories_.find(directory); known != directories_.end()) {
-            return known->second;
-        }
-        constexpr std::size_t MostKept = 256;
-        if (directories_.size() >= MostKept) {
-            directories_.clear();
-        }
-        std::wstring longPath = Of(directory);
-        directories_.emplace(directory, longPath);
-        return longPath;
-    }
-
     ShortNameIndex names_;
-    std::unordered_map<std::string, std::wstring> directories_;
 };
 
 // The short name of the entry at `path`, as the code page spells it.
