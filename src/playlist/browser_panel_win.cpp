@@ -100,8 +100,9 @@ void BrowserPanel::FileListMouseMove(const MouseEvent& event) {
     lastMousePoint_ = event.Point;
     const int row = ListRowAt(files_, event.Point);
     const std::string name = browser_.FileNameAt(row);
-    if (PathExtension(name) == ".mp3") {
-        status_.ShowFileHover(browser_.ShownFileNameAt(row), DirectoryPrefix() + name);
+    const ShownText shown = browser_.ShownFileNameAt(row); // its type by its real name
+    if (!name.empty() && PathExtension(shown.Text) == ".mp3") {
+        status_.ShowFileHover(shown, DirectoryPrefix() + name);
     } else {
         status_.ClearHoverInfo();
     }

@@ -20,16 +20,20 @@ std::string_view DisplayTextIn(std::string_view path, bool fullPath) {
 }
 
 std::string_view RealDisplayTextIn(std::string_view realPath, bool fullPath) {
-    std::string_view text = DisplayTextIn(realPath, fullPath);
-    const auto continues = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
-    const auto end = static_cast<std::size_t>(text.data() - realPath.data()) + text.size();
-    if (end < realPath.size() && continues(realPath[end])) { // the cut split a character
-        while (!text.empty() && continues(text.back())) {
-            text.remove_suffix(1);
-        }
-        text.remove_suffix(text.empty() ? 0 : 1);
+    if (fullPath) {
+        return realPath;
     }
-    return text;
+    const std::size_t last = realPath.find_last_of("\\:");
+    const std::string_view name = last == std::string_view::npos ? realPath : realPath.substr(last + 1);
+    // A character is a lead byte with the bytes that continue it.
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        const bool continues = (static_cast<unsigned char>(name[at]) & 0xC0) == 0x80;
+        if (!continues && ++characters > MaxFileNameTextLength) {
+            return name.substr(0, at);
+        }
+    }
+    return name;
 }
 
 std::string MakeDisplayText(std::string_view path, bool fullPath) {

@@ -16,7 +16,7 @@ bool IsStreamEntry(std::string_view path);
 // after the last "\" or ":" (slashes of a stream address count as "\"), at most
 // MaxFileNameTextLength characters.
 std::string_view DisplayTextIn(std::string_view path, bool fullPath);
-// The same for a real path in UTF-8, a name cut short without splitting a character.
+// The same for a real path in UTF-8 (never a stream's), its characters counted whole.
 std::string_view RealDisplayTextIn(std::string_view realPath, bool fullPath);
 // The same as a string of its own.
 std::string MakeDisplayText(std::string_view path, bool fullPath);

@@ -35,13 +35,13 @@ TEST(MakeDisplayText, FileNamesAreCutAt255Characters) {
     EXPECT_EQ(MakeDisplayText("C:\\" + name, true), "C:\\" + name);
 }
 
-TEST(RealDisplayTextIn, ARealNameIsCutWithoutSplittingACharacter) {
+TEST(RealDisplayTextIn, ARealNameIsCutAt255WholeCharacters) {
     std::string name;
-    for (int i = 0; i < 150; ++i) {
-        name += "Ж";
+    for (int i = 0; i < 300; ++i) {
+        name += "Ж"; // two bytes
     }
     const std::string path = "D:\\Ж\\" + name;
-    EXPECT_EQ(RealDisplayTextIn(path, false), name.substr(0, 254));
+    EXPECT_EQ(RealDisplayTextIn(path, false), name.substr(0, 2 * 255));
     EXPECT_EQ(RealDisplayTextIn(path, true), path);
 }
 
