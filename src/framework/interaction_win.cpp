@@ -22,35 +22,26 @@ std::string DialogFilter(const std::string& filter) {
     return result;
 }
 
-// The chosen path as the program keeps paths: a name the code page cannot spell by its short
-// name; one without a short name (a new one, say) is told of and counts as no choice.
 std::optional<std::string> RunFileDialog(WindowHandle owner, const FileDialogOptions& options, bool save) {
-    std::vector<wchar_t> name(32768, L'\0');
-    WideFromAnsi(options.FileName).copy(name.data(), name.size() - 1);
-    const std::wstring filter = WideFromAnsi(DialogFilter(options.Filter));
-    const std::wstring title = WideFromAnsi(options.Title);
-    const std::wstring extension = WideFromAnsi(options.DefaultExtension);
-    OPENFILENAMEW ofn{};
+    std::vector<char> name(32768, '\0');
+    options.FileName.copy(name.data(), name.size() - 1);
+    const std::string filter = DialogFilter(options.Filter);
+    OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = ToHwnd(owner);
     ofn.lpstrFilter = filter.c_str();
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = name.data();
     ofn.nMaxFile = static_cast<DWORD>(name.size());
-    ofn.lpstrTitle = title.c_str();
-    ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    ofn.lpstrTitle = options.Title.c_str();
+    ofn.lpstrDefExt = options.DefaultExtension.empty() ? nullptr : options.DefaultExtension.c_str();
     // The browser's directory stays the current one: bare file-list names rely on it.
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    const BOOL chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
     if (!chosen) {
         return std::nullopt;
     }
-    const std::wstring path(name.data());
-    std::optional<std::string> kept = KeptPath(path);
-    if (!kept) {
-        NoteUnreachable(Utf8FromWide(path));
-    }
-    return kept;
+    return std::string(name.data());
 }
 
 } // namespace
