@@ -44,9 +44,8 @@ protected:
 
     Names ShownFiles() {
         Names names;
-        for (int row = 0; row < static_cast<int>(SendMessageA(Control(IdFileListBox1), LB_GETCOUNT, 0, 0));
-             ++row) {
-            names.push_back(WideText(Main().Browser().ShownFileNameAt(row)));
+        for (std::size_t row = 0; row < Main().Browser().Files().size(); ++row) {
+            names.push_back(WideText(Main().Browser().ShownFileNameAt(static_cast<int>(row))));
         }
         return names;
     }
@@ -60,10 +59,6 @@ protected:
             EXPECT_EQ(ListRowText(Control(IdListBox1), row), rows.back());
         }
         return rows;
-    }
-    void Drop(const std::vector<std::wstring>& paths) {
-        SendMessageA(Control(IdListBox1), WM_DROPFILES,
-                     reinterpret_cast<WPARAM>(testing::MakeShellDrop(paths, -5, -5)), 0);
     }
 };
 
@@ -116,7 +111,9 @@ TEST_F(InternationalNamesTest, AreListedAddedTimedPlayedTaggedAndKeptAcrossARest
     ASSERT_EQ(words.size(), 1u);
     EXPECT_EQ(words[0].substr(0, music.string().size()), music.string());
     EXPECT_TRUE(CommandLineWords(L"tundeck \"" + musicPath + L"Нет.mp3\"").empty());
-    Drop({musicPath + Tokyo, musicPath + L"Нет.mp3"});
+    const std::vector<std::wstring> dropped{musicPath + Tokyo, musicPath + L"Нет.mp3"};
+    SendMessageA(Control(IdListBox1), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(testing::MakeShellDrop(dropped, -5, -5)), 0);
     EXPECT_EQ(Rows(), (Names{Cafe, Moscow, Tokyo, Tokyo}));
     EXPECT_EQ(ui.Messages.size(), 2u); // and the tag dialog's question
 
