@@ -18,6 +18,16 @@ std::wstring WideFrom(UINT codePage, std::string_view text) {
     return wide;
 }
 
+std::string NarrowFrom(UINT codePage, std::wstring_view text, DWORD flags = 0, BOOL* usedDefault = nullptr) {
+    const int size = static_cast<int>(text.size());
+    std::string narrow(static_cast<std::size_t>(WideCharToMultiByte(codePage, flags, text.data(), size,
+                                                                    nullptr, 0, nullptr, usedDefault)),
+                       '\0');
+    WideCharToMultiByte(codePage, flags, text.data(), size, narrow.data(), static_cast<int>(narrow.size()),
+                        nullptr, usedDefault);
+    return narrow;
+}
+
 // Where the file system keeps the short names of directories' entries: each directory read in
 // one listing, since finding one short name costs a look at every entry wherever they are not
 // indexed, and read again when it has changed.
@@ -153,39 +163,22 @@ std::wstring WideText(ShownText text) {
 }
 
 std::string Utf8FromWide(std::wstring_view text) {
-    const int size = static_cast<int>(text.size());
-    std::string utf8(static_cast<std::size_t>(
-                         WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-                     '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr,
-                        nullptr);
-    return utf8;
+    return NarrowFrom(CP_UTF8, text);
 }
 
 std::string LossyAnsi(std::wstring_view text) {
-    const int size = static_cast<int>(text.size());
-    std::string ansi(static_cast<std::size_t>(
-                         WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-                     '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), size, ansi.data(), static_cast<int>(ansi.size()), nullptr,
-                        nullptr);
-    return ansi;
+    return NarrowFrom(CP_ACP, text);
 }
 
 std::optional<std::string> AnsiSpelling(std::wstring_view text) {
     if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; })) {
         return std::string(text.begin(), text.end()); // ASCII, as every code page spells it
     }
-    const int size = static_cast<int>(text.size());
-    const bool utf8 = GetACP() == CP_UTF8; // spells everything, and takes no default character
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    // A code page of UTF-8 spells everything, and takes no default character.
+    const bool utf8 = GetACP() == CP_UTF8;
     BOOL usedDefault = FALSE;
-    BOOL* const defaultUsed = utf8 ? nullptr : &usedDefault;
-    std::string ansi(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr,
-                                                                  0, nullptr, defaultUsed)),
-                     '\0');
-    WideCharToMultiByte(CP_ACP, flags, text.data(), size, ansi.data(), static_cast<int>(ansi.size()), nullptr,
-                        defaultUsed);
+    std::string ansi =
+        NarrowFrom(CP_ACP, text, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, utf8 ? nullptr : &usedDefault);
     // A round trip also catches what maps to another letter without counting as a default.
     if (usedDefault || WideFromAnsi(ansi) != text) {
         return std::nullopt;

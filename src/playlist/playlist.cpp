@@ -34,12 +34,16 @@ std::string_view Stored(const PlaylistEntry& entry) {
                         : std::string_view(entry.Path.data(), entry.Path.size() + real.size() + 2);
 }
 
+std::string_view TextOf(std::string_view path, std::string_view real, bool fullPath) {
+    return real.empty() ? DisplayTextIn(path, fullPath) : RealDisplayTextIn(real, fullPath);
+}
+
 PlaylistEntry EntryOf(std::string_view stored, std::size_t pathSize, bool fullPath) {
     const std::string_view path = stored.substr(0, pathSize);
-    if (pathSize == stored.size()) {
-        return {path, DisplayTextIn(path, fullPath)};
-    }
-    return {path, RealDisplayTextIn(stored.substr(pathSize + 1, stored.size() - pathSize - 2), fullPath)};
+    const std::string_view real = pathSize == stored.size()
+                                      ? std::string_view()
+                                      : stored.substr(pathSize + 1, stored.size() - pathSize - 2);
+    return {path, TextOf(path, real, fullPath)};
 }
 
 } // namespace

@@ -194,6 +194,13 @@ void CloseOfALargeDrop(tundeck::Form1& form) {
     playlist.Clear();
 }
 
+void WriteTrack(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
 // `tracks` tagged track files, a hundred to a directory, under `root`; their paths.
 std::vector<std::string> MakeTree(const std::string& root, int tracks) {
     const std::string bytes = tundeck::bench::TaggedTrackBytes();
@@ -205,10 +212,7 @@ std::vector<std::string> MakeTree(const std::string& root, int tracks) {
             CreateDirectoryA(directory.c_str(), nullptr);
         }
         paths.push_back(directory + "\\" + std::to_string(i) + ".mp3");
-        HANDLE file = CreateFileA(paths.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
+        WriteTrack(tundeck::WideFromAnsi(paths.back()), bytes);
     }
     return paths;
 }
@@ -270,12 +274,7 @@ void TimeInternationalAdds(tundeck::Form1& form, const TempDir& dir) {
             tundeck::WideFromAnsi(dir.File(kind == 0 ? "plain" : "cyrillic")) + L"\\";
         CreateDirectoryW(directory.c_str(), nullptr);
         for (int i = 0; i < Files; ++i) {
-            const std::wstring name = (kind == 0 ? L"Song " : L"Песня ") + std::to_wstring(i) + L".mp3";
-            HANDLE file =
-                CreateFileW((directory + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-            DWORD written = 0;
-            WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-            CloseHandle(file);
+            WriteTrack(directory + (kind == 0 ? L"Song " : L"Песня ") + std::to_wstring(i) + L".mp3", bytes);
         }
         const std::string kept = *tundeck::KeptPath(directory);
         figures[0][kind] = MedianMs(
